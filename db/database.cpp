@@ -88,7 +88,9 @@ Database& Database::shared() {
 
 Database::Database() : connectionName_(nextConnectionName()) {}
 
-Database::~Database() { close(); }
+Database::~Database() {
+    close();
+}
 
 QSqlDatabase Database::handle() const {
     return QSqlDatabase::database(connectionName_, false);

@@ -17,12 +17,12 @@ enum class Dialect { Sqlite, SqlServer };
 // A failure of the database or of the data-link file; what() and message() carry the
 // server's (or our) text as the operator should see it.
 class DbError : public std::runtime_error {
-public:
+  public:
     explicit DbError(const QString& message)
         : std::runtime_error(message.toStdString()), message_(message) {}
     const QString& message() const { return message_; }
 
-private:
+  private:
     QString message_;
 };
 
@@ -44,7 +44,7 @@ struct ProcParam {
 };
 
 class ProcedureCall {
-public:
+  public:
     explicit ProcedureCall(QString name) : name_(std::move(name)) {}
     ProcedureCall& in(const QString& param, const QVariant& value,
                       const QString& sqlType = QStringLiteral("varchar(50)"));
@@ -58,7 +58,7 @@ public:
     QVariant value(QStringView param) const;
     void setValue(QStringView param, const QVariant& value);
 
-private:
+  private:
     QString name_;
     QList<ProcParam> params_;
 };
@@ -66,13 +66,14 @@ private:
 class Database;
 // The embedded (SQLite) body of a stored procedure: runs its statements on `db`, sets the
 // output parameters of `call`, and returns its rows (an empty ResultSet when it has none).
-using EmbeddedProcedure = std::function<std::unique_ptr<ResultSet>(Database& db, ProcedureCall& call)>;
+using EmbeddedProcedure =
+    std::function<std::unique_ptr<ResultSet>(Database& db, ProcedureCall& call)>;
 
 // The one connection of the application. It opens on first use from the data-link file
 // "orbista.udl" in the working directory and stays open. When opening fails the error names
 // the file and the problem; the next use tries again.
 class Database {
-public:
+  public:
     // The process-wide connection.
     static Database& shared();
 
@@ -119,7 +120,7 @@ public:
     // The statement text actually sent for `sql` on this connection's dialect.
     QString adapt(const QString& sql) const;
 
-private:
+  private:
     friend class ResultSet;
     void finishPendingFetch();
     void openWith(QSqlDatabase db, Dialect dialect, const QString& what);
@@ -133,7 +134,7 @@ private:
 
 // Commits on commit(); rolls back when left without commit (an exception, an early return).
 class Transaction {
-public:
+  public:
     explicit Transaction(Database& db) : db_(db) { db_.begin(); }
     ~Transaction() {
         if (!done_) {
@@ -150,7 +151,7 @@ public:
         done_ = true;
     }
 
-private:
+  private:
     Database& db_;
     bool done_ = false;
 };

@@ -6,8 +6,9 @@
 namespace orbista {
 
 void Database::openFromUdl(const QString& udlPath) {
-    const QString path =
-        udlPath.isEmpty() ? QDir::current().absoluteFilePath(QStringLiteral("orbista.udl")) : udlPath;
+    const QString path = udlPath.isEmpty()
+                             ? QDir::current().absoluteFilePath(QStringLiteral("orbista.udl"))
+                             : udlPath;
     const ConnectionSpec spec = readUdlFile(path);
     if (spec.driver == ConnectionSpec::Driver::Sqlite) {
         openSqlite(spec.sqliteFile);

@@ -127,10 +127,10 @@ QString Money::toString(int decimals) const {
 
 Money Money::times(Money factor) const {
     // raw * factor / kScale with 128-bit intermediate so large amounts do not overflow.
-    const __int128 product = static_cast<__int128>(raw_) * factor.raw_;
-    const __int128 q = product / kScale;
-    const __int128 r = product % kScale;
-    __int128 result = q;
+    const Int128 product = static_cast<Int128>(raw_) * factor.raw_;
+    const Int128 q = product / kScale;
+    const Int128 r = product % kScale;
+    Int128 result = q;
     if (2 * (r < 0 ? -r : r) >= kScale) {
         result += product < 0 ? -1 : 1;
     }

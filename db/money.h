@@ -9,10 +9,13 @@
 
 namespace orbista {
 
+// Wide enough for products and long sums of ten-thousandths.
+__extension__ typedef __int128 Int128;
+
 // An exact amount in ten-thousandths of a yuan, the precision of the server's `money` type.
 // Amounts are never carried or summed in double.
 class Money {
-public:
+  public:
     static constexpr std::int64_t kScale = 10000;
 
     constexpr Money() = default;
@@ -61,7 +64,7 @@ public:
     friend constexpr bool operator==(Money, Money) = default;
     friend constexpr auto operator<=>(Money, Money) = default;
 
-private:
+  private:
     std::int64_t raw_ = 0;
 };
 

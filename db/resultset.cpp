@@ -18,7 +18,9 @@ constexpr int kFetchBatch = 256;
 
 ResultSet::ResultSet() = default;
 
-ResultSet::~ResultSet() { detach(); }
+ResultSet::~ResultSet() {
+    detach();
+}
 
 int ResultSet::columnIndex(QStringView name) const {
     for (int i = 0; i < columnCount(); ++i) {
@@ -107,7 +109,9 @@ int ResultSet::recordCount() {
     return rowCount_;
 }
 
-bool ResultSet::isEmpty() { return rowCount_ == 0 && !ensureRow(0); }
+bool ResultSet::isEmpty() {
+    return rowCount_ == 0 && !ensureRow(0);
+}
 
 bool ResultSet::ensureRow(int row) {
     while (row >= rowCount_ && query_) {

@@ -21,7 +21,7 @@ class Database;
 // bof/eof flags. Reading a row past what has been fetched pulls more rows in; recordCount()
 // fetches everything (ODBC cannot tell the count in advance).
 class ResultSet {
-public:
+  public:
     enum class Kind : std::uint8_t { Null, Integer, Real, Text, DateTime };
 
     ResultSet();  // an empty result with no columns
@@ -88,13 +88,13 @@ public:
     // Parses the date-time text forms the databases hand back.
     static QDateTime parseDateTime(const QString& text);
 
-private:
+  private:
     friend class Database;
     struct Column {
         QString name;
         std::vector<std::int64_t> data;
         std::vector<Kind> kinds;
-        QStringList strings;           // interned texts of this column
+        QStringList strings;            // interned texts of this column
         QHash<QString, int> stringIds;  // text -> index in strings
     };
 

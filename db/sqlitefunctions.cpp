@@ -14,18 +14,18 @@ namespace orbista {
 namespace {
 
 struct ExactSum {
-    __int128 raw = 0;  // ten-thousandths
+    Int128 raw = 0;  // ten-thousandths
     bool any = false;
     bool real = false;
 };
 
 // A value as ten-thousandths; false for NULL. Text is read as a number, as SQLite's sum does.
-bool termOf(sqlite3_value* value, __int128& raw, bool& real) {
+bool termOf(sqlite3_value* value, Int128& raw, bool& real) {
     switch (sqlite3_value_numeric_type(value)) {
         case SQLITE_NULL:
             return false;
         case SQLITE_INTEGER:
-            raw = static_cast<__int128>(sqlite3_value_int64(value)) * Money::kScale;
+            raw = static_cast<Int128>(sqlite3_value_int64(value)) * Money::kScale;
             return true;
         case SQLITE_FLOAT:
             raw = std::llround(sqlite3_value_double(value) * static_cast<double>(Money::kScale));
@@ -43,7 +43,7 @@ void sumStep(sqlite3_context* ctx, int, sqlite3_value** argv) {
         sqlite3_result_error_nomem(ctx);
         return;
     }
-    __int128 raw = 0;
+    Int128 raw = 0;
     if (termOf(argv[0], raw, acc->real)) {
         acc->raw += raw;
         acc->any = true;

@@ -19,7 +19,9 @@ struct Token {
     }
 };
 
-bool isWordStart(QChar c) { return c.isLetter() || c == u'_' || c == u'@' || c == u'#'; }
+bool isWordStart(QChar c) {
+    return c.isLetter() || c == u'_' || c == u'@' || c == u'#';
+}
 bool isWordPart(QChar c) {
     return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#' || c == u'$';
 }
@@ -99,7 +101,7 @@ QList<Token> tokenize(const QString& sql) {
 }
 
 class Rewriter {
-public:
+  public:
     explicit Rewriter(const QList<Token>& tokens) : t_(tokens) {}
 
     // Rewrites tokens [from, to) into text.
@@ -139,11 +141,11 @@ public:
                 }
                 if (tok.is(u"with")) {
                     // with (nolock) table hints mean nothing to SQLite.
-                    const qsizetype open = nextSignificant(i + 1, to);
-                    const qsizetype hint = open < to ? nextSignificant(open + 1, to) : to;
-                    if (open < to && t_[open].isSymbol(u'(') && hint < to &&
+                    const qsizetype paren = nextSignificant(i + 1, to);
+                    const qsizetype hint = paren < to ? nextSignificant(paren + 1, to) : to;
+                    if (paren < to && t_[paren].isSymbol(u'(') && hint < to &&
                         t_[hint].is(u"nolock")) {
-                        i = matching(open, to) + 1;
+                        i = skipSpace(matching(paren, to) + 1, to);
                         continue;
                     }
                 }
@@ -151,12 +153,9 @@ public:
                     const qsizetype count = nextSignificant(i + 1, to);
                     if (count < to && t_[count].type == TokenType::Number) {
                         pendingLimit_ = t_[count].text;
-                        i = count + 1;
+                        i = skipSpace(count + 1, to);
                         continue;
                     }
-                }
-                if (tok.text.compare(u"getdate", Qt::CaseInsensitive) == 0) {
-                    // handled as a call above when followed by (); a bare name stays
                 }
             }
             out += tok.text;
@@ -176,12 +175,16 @@ public:
         return text;
     }
 
-private:
+  private:
     qsizetype nextSignificant(qsizetype i, qsizetype to) const {
         while (i < to && (t_[i].type == TokenType::Space || t_[i].type == TokenType::Comment)) {
             ++i;
         }
         return i;
+    }
+
+    qsizetype skipSpace(qsizetype i, qsizetype to) const {
+        return i < to && t_[i].type == TokenType::Space ? i + 1 : i;
     }
 
     qsizetype matching(qsizetype open, qsizetype to) const {
@@ -227,7 +230,9 @@ private:
         return s.trimmed();
     }
 
-    QString arg(const std::pair<qsizetype, qsizetype>& a) { return rewrite(a.first, a.second).trimmed(); }
+    QString arg(const std::pair<qsizetype, qsizetype>& a) {
+        return rewrite(a.first, a.second).trimmed();
+    }
 
     bool rewriteCall(const Token& name, qsizetype open, qsizetype close, QString& out) {
         const auto args = arguments(open, close);
@@ -255,7 +260,7 @@ private:
             return true;
         }
         if ((name.is(u"year") || name.is(u"month") || name.is(u"day")) && args.size() == 1) {
-            const QString part = name.is(u"year") ? QStringLiteral("%Y")
+            const QString part = name.is(u"year")    ? QStringLiteral("%Y")
                                  : name.is(u"month") ? QStringLiteral("%m")
                                                      : QStringLiteral("%d");
             out = QStringLiteral("cast(strftime('%1',%2) as integer)").arg(part, arg(args[0]));
@@ -297,8 +302,8 @@ private:
             out = QStringLiteral("substr(cast(%1 as text),1,%2)").arg(value).arg(width);
             return true;
         }
-        if (type.startsWith(u"int") || type.startsWith(u"smallint") ||
-            type.startsWith(u"bigint") || type == u"bit") {
+        if (type.startsWith(u"int") || type.startsWith(u"smallint") || type.startsWith(u"bigint") ||
+            type == u"bit") {
             out = QStringLiteral("cast(%1 as integer)").arg(value);
             return true;
         }

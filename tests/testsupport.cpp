@@ -9,6 +9,8 @@ QString freshDir(QTemporaryDir& dir) {
     return dir.path();
 }
 
-QString sourceDir() { return qEnvironmentVariable("ORBISTA_SOURCE_DIR"); }
+QString sourceDir() {
+    return qEnvironmentVariable("ORBISTA_SOURCE_DIR");
+}
 
 }  // namespace orbista::test

@@ -6,7 +6,7 @@ using orbista::Money;
 
 class TestMoney : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void parse_data();
     void parse();
     void rejectsMalformed_data();
@@ -97,7 +97,8 @@ void TestMoney::fromVariant_data() {
     QTest::addColumn<QString>("expected");
     QTest::newRow("sqlite real") << QVariant(0.1 + 0.2) << "0.3000";
     QTest::newRow("sqlite integer") << QVariant(qlonglong(42)) << "42.0000";
-    QTest::newRow("odbc high precision text") << QVariant(QStringLiteral("1234.5600")) << "1234.5600";
+    QTest::newRow("odbc high precision text")
+        << QVariant(QStringLiteral("1234.5600")) << "1234.5600";
     QTest::newRow("odbc negative text") << QVariant(QStringLiteral("-0.0100")) << "-0.0100";
 }
 
@@ -111,8 +112,10 @@ void TestMoney::fromVariant() {
 }
 
 void TestMoney::timesRoundsTheProduct() {
-    QCOMPARE(Money::parse(u"12.34")->times(*Money::parse(u"3")).toString(4), QStringLiteral("37.0200"));
-    QCOMPARE(Money::parse(u"0.0001")->times(*Money::parse(u"0.5")).toString(4), QStringLiteral("0.0001"));
+    QCOMPARE(Money::parse(u"12.34")->times(*Money::parse(u"3")).toString(4),
+             QStringLiteral("37.0200"));
+    QCOMPARE(Money::parse(u"0.0001")->times(*Money::parse(u"0.5")).toString(4),
+             QStringLiteral("0.0001"));
     QCOMPARE((Money::parse(u"19.99").value() * 3).toString(), QStringLiteral("59.97"));
 }
 
