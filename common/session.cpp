@@ -1,0 +1,10 @@
+#include "session.h"
+
+namespace orbista {
+
+Session& Session::current() {
+    static Session session;
+    return session;
+}
+
+}  // namespace orbista
