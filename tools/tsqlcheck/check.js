@@ -11,7 +11,7 @@
 'use strict';
 
 const fs = require('fs');
-const { splitBatches, placeholdersToVariables } = require('./tsqltext');
+const { splitBatches, placeholderColons } = require('./tsqltext');
 const { parseBatch } = require('./tsqlparse');
 
 function checkFile(path) {
@@ -19,7 +19,7 @@ function checkFile(path) {
     const errors = [];
     const batches = splitBatches(text);
     for (const batch of batches) {
-        for (const error of parseBatch(placeholdersToVariables(batch.text))) {
+        for (const error of parseBatch(batch.text, placeholderColons(batch.text))) {
             // Lines inside a batch count from 1; the batch starts at a line start, so the
             // column needs no shift.
             errors.push(`${path}:${batch.firstLine + error.line - 1}:${error.column + 1}: ${error.message}`);

@@ -4,12 +4,16 @@
 const { ANTLRInputStream, CommonTokenStream } = require('antlr4ts');
 const { TSqlLexer, TSQLGrammar } = require('antlr4ts-sql');
 
-// The grammar's keywords are upper case: the lexer sees an upper-cased view of the text while
-// token texts keep the original spelling. (The package's own CaseChangingStream passes the
-// interval to getText the wrong way and yields empty texts in error messages.)
-class UpperCaseCharStream {
-    constructor(stream) {
+const AT_SIGN = '@'.codePointAt(0);
+
+// What the lexer sees: the grammar's keywords are upper case, so it gets an upper-cased view
+// of the text, with placeholder colons read as "@"; token texts (and so error messages) keep
+// the original spelling. (The package's own CaseChangingStream passes the interval to getText
+// the wrong way and yields empty texts in error messages.)
+class LexerView {
+    constructor(stream, variableColons) {
         this.stream = stream;
+        this.variableColons = new Set(variableColons);
     }
     get index() {
         return this.stream.index;
@@ -24,6 +28,10 @@ class UpperCaseCharStream {
         const c = this.stream.LA(offset);
         if (c <= 0) {
             return c;
+        }
+        const at = offset > 0 ? this.stream.index + offset - 1 : this.stream.index + offset;
+        if (this.variableColons.has(at)) {
+            return AT_SIGN;
         }
         const upper = String.fromCodePoint(c).toUpperCase();
         // Some characters grow when upper-cased ("ß" -> "SS"); keep those as they are.
@@ -59,10 +67,11 @@ class ErrorCollector {
     }
 }
 
-// Returns the syntax errors of one batch as { line, column (0-based), message }.
-function parseBatch(sql) {
+// Returns the syntax errors of one batch as { line, column (0-based), message }. The colons at
+// `variableColons` (offsets) are read as "@".
+function parseBatch(sql, variableColons = []) {
     const collector = new ErrorCollector();
-    const lexer = new TSqlLexer(new UpperCaseCharStream(new ANTLRInputStream(sql)));
+    const lexer = new TSqlLexer(new LexerView(new ANTLRInputStream(sql), variableColons));
     lexer.removeErrorListeners();
     lexer.addErrorListener(collector);
     const parser = new TSQLGrammar.TSqlParser(new CommonTokenStream(lexer));

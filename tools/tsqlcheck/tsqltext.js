@@ -32,10 +32,10 @@ function splitBatches(text) {
 
 const IDENTIFIER_START = /[\p{L}_]/u;
 
-// Rewrites ":name" placeholders to "@name" outside literals, quoted names and comments. A
-// colon that belongs to "::" (scope qualifier) is left alone. The text keeps its length.
-function placeholdersToVariables(sql) {
-    const out = sql.split('');
+// Offsets of the colons of ":name" placeholders outside literals, quoted names and comments.
+// A colon that belongs to "::" (scope qualifier) is not one.
+function placeholderColons(sql) {
+    const colons = [];
     let i = 0;
     const n = sql.length;
     const skipQuoted = (close) => {
@@ -80,13 +80,22 @@ function placeholdersToVariables(sql) {
         } else if (c === ':' && next === ':') {
             i += 2;
         } else if (c === ':' && next !== undefined && IDENTIFIER_START.test(next)) {
-            out[i] = '@';
+            colons.push(i);
             i++;
         } else {
             i++;
         }
     }
+    return colons;
+}
+
+// The text with each ":name" placeholder read as the variable "@name"; same length.
+function placeholdersToVariables(sql) {
+    const out = sql.split('');
+    for (const i of placeholderColons(sql)) {
+        out[i] = '@';
+    }
     return out.join('');
 }
 
-module.exports = { splitBatches, placeholdersToVariables };
+module.exports = { splitBatches, placeholderColons, placeholdersToVariables };
