@@ -1,0 +1,14 @@
+#pragma once
+
+class QWidget;
+
+namespace orbista {
+
+class Database;
+
+// Reads the hospital name from the first data_xtconfig row into the session. A database
+// error is shown with the driver's text and leaves the name as it was.
+// Returns false when the database failed.
+bool readHospitalName(QWidget* parent, Database& db);
+
+}  // namespace orbista
