@@ -11,6 +11,8 @@ class Database;
 
 namespace orbista::test {
 
+// The folder of a temporary directory (asserting it was created).
+QString freshDir(QTemporaryDir& dir);
 // The repository's root folder (for checked-in files the tests read).
 QString sourceDir();
 // A new SQLite file in `dir` with the whole schema, opened.
