@@ -1,13 +1,158 @@
 #include "admincommands.h"
 
-#include <QTextStream>
+#include "database.h"
+#include "schema.h"
+
+#include <optional>
 
 namespace orbista::admin {
 
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+
+void printUsage(QTextStream& err) {
+    err << "usage: orbista-admin <command> [options]\n"
+           "commands:\n"
+           "  schema --dialect sqlite|mssql  print the DDL of every table and index\n"
+           "  init                           create the missing tables in the database that\n"
+           "                                 orbista.udl in the working directory names\n"
+           "  check                          list the tables, columns and procedures that\n"
+           "                                 database lacks; prints \"ok\" when none\n";
+}
+
+std::optional<Dialect> dialectNamed(const QString& name) {
+    if (name == QLatin1String("sqlite")) {
+        return Dialect::Sqlite;
+    }
+    if (name == QLatin1String("mssql")) {
+        return Dialect::SqlServer;
+    }
+    return std::nullopt;
+}
+
+// Accepts "--dialect NAME" and "--dialect=NAME" as the only option.
+std::optional<Dialect> dialectOption(const QStringList& options) {
+    static const QString flag = QStringLiteral("--dialect");
+    if (options.size() == 2 && options[0] == flag) {
+        return dialectNamed(options[1]);
+    }
+    if (options.size() == 1 && options[0].startsWith(flag + u'=')) {
+        return dialectNamed(options[0].mid(flag.size() + 1));
+    }
+    return std::nullopt;
+}
+
+int printSchema(const QStringList& options, QTextStream& out, QTextStream& err) {
+    const std::optional<Dialect> dialect = dialectOption(options);
+    if (!dialect) {
+        printUsage(err);
+        return kUsage;
+    }
+    out << schema::ddlScript(*dialect);
+    return kDone;
+}
+
+// The data-link file's own errors name the file; the administrator fixes it and retries.
+bool openFromUdl(Database& db, QTextStream& err) {
+    try {
+        db.openFromUdl();
+        return true;
+    } catch (const DbError& error) {
+        err << error.message() << '\n';
+        return false;
+    }
+}
+
+// Creates each table the database lacks, with its indexes, all in one transaction. Tables that
+// exist are left as they are, also when they lack columns (check lists those).
+int initSchema(QTextStream& out, QTextStream& err) {
+    Database db;
+    if (!openFromUdl(db, err)) {
+        return kUsage;
+    }
+    QStringList created;
+    try {
+        const schema::Catalog catalog = schema::readCatalog(db);
+        Transaction guard(db);
+        for (const schema::TableDef& table : schema::tables()) {
+            if (catalog.columnsByTable.contains(table.name.toLower())) {
+                continue;
+            }
+            db.execute(
+                schema::createTableStatement(table, db.dialect(), schema::Creation::IfMissing));
+            for (const QString& index :
+                 schema::createIndexStatements(table, db.dialect(), schema::Creation::IfMissing)) {
+                db.execute(index);
+            }
+            created.append(table.name);
+        }
+        guard.commit();
+    } catch (const DbError& error) {
+        err << error.message() << '\n';
+        return kFailed;
+    }
+    for (const QString& name : created) {
+        out << "created table " << name << '\n';
+    }
+    if (created.isEmpty()) {
+        out << "all " << schema::tables().size() << " tables exist; nothing created\n";
+    } else {
+        out << created.size() << " of " << schema::tables().size() << " tables created\n";
+    }
+    return kDone;
+}
+
+int checkSchema(QTextStream& out, QTextStream& err) {
+    Database db;
+    if (!openFromUdl(db, err)) {
+        return kUsage;
+    }
+    QStringList gaps;
+    try {
+        gaps = schema::findGaps(schema::readCatalog(db), schema::requiredProcedures(db.dialect()));
+    } catch (const DbError& error) {
+        err << error.message() << '\n';
+        return kFailed;
+    }
+    if (gaps.isEmpty()) {
+        out << "ok\n";
+        return kDone;
+    }
+    for (const QString& gap : gaps) {
+        out << gap << '\n';
+    }
+    return kFailed;
+}
+
+}  // namespace
+
 int run(const QStringList& arguments) {
+    QTextStream out(stdout);
     QTextStream err(stderr);
-    err << "usage: " << arguments.value(0) << " schema|init|check\n";
-    return 2;
+    return run(arguments, out, err);
+}
+
+int run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    const QString command = arguments.value(1);
+    const QStringList options = arguments.mid(2);
+    int code = kUsage;
+    if (command == QLatin1String("schema")) {
+        code = printSchema(options, out, err);
+    } else if (command == QLatin1String("init") && options.isEmpty()) {
+        code = initSchema(out, err);
+    } else if (command == QLatin1String("check") && options.isEmpty()) {
+        code = checkSchema(out, err);
+        // DEMO: the "demo" command (sample data for a fresh database) joins here as one more
+        // branch.
+    } else {
+        printUsage(err);
+    }
+    out.flush();
+    err.flush();
+    return code;
 }
 
 }  // namespace orbista::admin
