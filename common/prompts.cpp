@@ -19,9 +19,9 @@ Prompter*& installed() {
     return current;
 }
 
+// The application title, which titles simple messages.
 QString applicationTitle() {
-    const QString name = QApplication::applicationDisplayName();
-    return name.isEmpty() ? QStringLiteral("财务管理子系统") : name;
+    return QStringLiteral("财务管理子系统");
 }
 
 }  // namespace

@@ -10,6 +10,11 @@ namespace orbista {
 // One column of a grid: the result column it shows, its title and how values are written.
 struct GridColumn {
     enum class Format { Text, Date, DateTime, Money, Integer };
+
+    GridColumn() = default;
+    GridColumn(QString fieldName, QString titleText, Format fmt = Format::Text, int widthPx = 0)
+        : field(std::move(fieldName)), title(std::move(titleText)), format(fmt), width(widthPx) {}
+
     QString field;
     QString title;
     Format format = Format::Text;

@@ -1,0 +1,260 @@
+#include "queryscreen.h"
+
+#include "database.h"
+#include "resultgrid.h"
+#include "session.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStatusBar>
+
+namespace orbista {
+
+namespace {
+
+const QColor kLime(0, 255, 0);
+
+void paintBase(QWidget* w, const QColor& c) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, c);
+    p.setColor(QPalette::Button, c);
+    w->setPalette(p);
+}
+
+}  // namespace
+
+QueryScreen::QueryScreen(QWidget* owner, const QString& objectName, const QString& caption)
+    : QDialog(owner) {
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    setModal(true);
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+}
+
+QStatusBar* QueryScreen::createStatusBar(const QString& title, OperatorPanel style) {
+    status_ = new QStatusBar(this);
+    status_->setObjectName(QStringLiteral("StatusBar1"));
+    status_->setSizeGripEnabled(false);
+    operatorStyle_ = style;
+    const int widths[] = {220, 200, 160};
+    for (int i = 0; i < 3; ++i) {
+        auto* l = new QLabel(status_);
+        l->setMinimumWidth(widths[i]);
+        status_->addWidget(l, i == 0 ? 1 : 0);
+        statusPanels_.append(l);
+    }
+    statusPanels_[0]->setText(title);
+    statusPanels_[2]->setText(QStringLiteral("【ORBISTA】"));
+    statusPanels_[2]->setAlignment(Qt::AlignCenter);
+    return status_;
+}
+
+QString QueryScreen::statusPanelText(int panel) const {
+    return panel < statusPanels_.size() ? statusPanels_[panel]->text() : QString();
+}
+
+DatePicker* QueryScreen::createDatePicker(const QString& objectName, QTime storedTime) {
+    auto* picker = new DatePicker(QDateTime(QDate::currentDate(), storedTime), this);
+    picker->setObjectName(objectName);
+    return picker;
+}
+
+void QueryScreen::setDatePickers(DatePicker* start, DatePicker* end) {
+    start_ = start;
+    end_ = end;
+}
+
+void QueryScreen::applyDateDefault(DateDefault kind) {
+    const DateRangeValues v =
+        orbista::applyDateDefault(kind, dateRange(), QDateTime::currentDateTime());
+    if (start_) {
+        start_->setValue(v.start);
+    }
+    if (end_) {
+        end_->setValue(v.end);
+    }
+}
+
+DateRangeValues QueryScreen::dateRange() const {
+    const QDateTime s = start_ ? start_->value() : QDateTime();
+    return {s, end_ ? end_->value() : s};
+}
+
+bool QueryScreen::checkDateRange(RangeComparison comparison, const QString& text,
+                                 const QString& title, PromptIcon icon, QWidget* focus) {
+    if (!isInverted(dateRange(), comparison)) {
+        return true;
+    }
+    message(text, title, icon);
+    if (focus) {
+        focus->setFocus();
+    }
+    return false;
+}
+
+void QueryScreen::setupRecordButtons(QAbstractButton* prior, QAbstractButton* next,
+                                     ResultGrid* grid) {
+    prior->setObjectName(QStringLiteral("bitbtnprior"));
+    next->setObjectName(QStringLiteral("bitbtnnext"));
+    connect(prior, &QAbstractButton::clicked, this, [prior, next, grid] {
+        ResultSet* rs = grid->resultModel()->result();
+        if (!rs || rs->bof()) {
+            prior->setEnabled(false);
+            return;
+        }
+        rs->prior();
+        grid->followCursor();
+        next->setEnabled(true);
+    });
+    connect(next, &QAbstractButton::clicked, this, [prior, next, grid] {
+        ResultSet* rs = grid->resultModel()->result();
+        if (!rs || rs->eof()) {
+            next->setEnabled(false);
+            return;
+        }
+        rs->next();
+        grid->followCursor();
+        prior->setEnabled(true);
+    });
+}
+
+void QueryScreen::runOnEnter(QWidget* box, QAbstractButton* button) {
+    enterButtons_.insert(box, button);
+    box->installEventFilter(this);
+}
+
+void QueryScreen::bindFilterMode(QRadioButton* mode, QWidget* box) {
+    modeOfBox_.insert(box, mode);
+    boxOfMode_.insert(mode, box);
+    box->installEventFilter(this);
+    mode->installEventFilter(this);
+}
+
+void QueryScreen::colourOnFocus(QWidget* w, const QColor& normal) {
+    focusColours_.insert(w, normal);
+    paintBase(w, normal);
+    w->installEventFilter(this);
+}
+
+void QueryScreen::fillCombo(QComboBox* combo, const QStringList& items) {
+    const QString current = combo->currentText();
+    combo->clear();
+    combo->addItems(items);
+    const int again = combo->findText(current);
+    if (again >= 0) {
+        combo->setCurrentIndex(again);
+    }
+}
+
+PromptAnswer QueryScreen::message(const QString& text, const QString& title, PromptIcon icon,
+                                  PromptButtons buttons) {
+    return prompter().messageBox(this, text, title, icon, buttons);
+}
+
+void QueryScreen::simpleMessage(const QString& text) {
+    prompter().simpleMessage(this, text);
+    reactivate();
+}
+
+std::optional<QString> QueryScreen::inputBox(const QString& title, const QString& label,
+                                             const QString& text) {
+    auto answer = prompter().inputBox(this, title, label, text);
+    reactivate();
+    return answer;
+}
+
+void QueryScreen::preview(PreviewSession& session) {
+    prompter().preview(this, session);
+    reactivate();
+}
+
+bool QueryScreen::guarded(const std::function<void()>& work, bool waitCursor) {
+    if (waitCursor) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    bool ok = true;
+    try {
+        work();
+    } catch (const DbError& e) {
+        ok = false;
+        if (waitCursor) {
+            QApplication::restoreOverrideCursor();
+            waitCursor = false;
+        }
+        prompter().errorBox(this, e.message());
+    }
+    if (waitCursor) {
+        QApplication::restoreOverrideCursor();
+    }
+    return ok;
+}
+
+void QueryScreen::FormActivate() {
+    if (statusPanels_.size() < 2) {
+        return;
+    }
+    const QString name = Session::current().operatorName;
+    switch (operatorStyle_) {
+        case OperatorPanel::Prefixed:
+            statusPanels_[1]->setText(QStringLiteral("操作员:") + name);
+            break;
+        case OperatorPanel::NameOnly:
+            statusPanels_[1]->setText(name);
+            break;
+        case OperatorPanel::Operation:
+            statusPanels_[1]->setText(QStringLiteral("操作") + name);
+            break;
+        case OperatorPanel::Empty:
+            statusPanels_[1]->clear();
+            break;
+    }
+}
+
+void QueryScreen::reactivate() {
+    // The screen becomes the active window again once another window of ours closed.
+    guarded([this] { FormActivate(); });
+}
+
+void QueryScreen::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        guarded([this] {
+            FormShow();
+            FormActivate();
+        });
+    }
+}
+
+bool QueryScreen::eventFilter(QObject* watched, QEvent* event) {
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (w && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        QAbstractButton* button = enterButtons_.value(w);
+        if (button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            button->click();
+            return true;
+        }
+    } else if (w && event->type() == QEvent::FocusIn) {
+        if (focusColours_.contains(w)) {
+            paintBase(w, kLime);
+        }
+        if (QRadioButton* mode = modeOfBox_.value(w)) {
+            mode->setChecked(true);
+        }
+        if (auto* mode = qobject_cast<QRadioButton*>(w); mode && boxOfMode_.contains(mode)) {
+            mode->setChecked(true);
+            boxOfMode_.value(mode)->setFocus();
+        }
+    } else if (w && event->type() == QEvent::FocusOut && focusColours_.contains(w)) {
+        paintBase(w, focusColours_.value(w));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace orbista

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "datepicker.h"
+#include "daterange.h"
+#include "prompts.h"
+
+#include <QColor>
+#include <QDialog>
+#include <QHash>
+
+#include <functional>
+
+class QAbstractButton;
+class QComboBox;
+class QLabel;
+class QRadioButton;
+class QStatusBar;
+
+namespace orbista {
+
+class ResultGrid;
+class ResultSet;
+
+// The base of every query screen: a modal QDialog with the shared status bar, date pickers
+// and their defaults and checks, record buttons, focus colouring, Enter-runs-query wiring,
+// the two kinds of message and activation handling. Screens keep statement building and
+// totals in plain classes and bind them here.
+class QueryScreen : public QDialog {
+    Q_OBJECT
+  public:
+    // What the operator panel of the status bar shows.
+    enum class OperatorPanel { Prefixed, NameOnly, Operation, Empty };
+
+    QueryScreen(QWidget* owner, const QString& objectName, const QString& caption);
+
+    // --- status bar: title, operator, product banner ---
+    QStatusBar* createStatusBar(const QString& title,
+                                OperatorPanel style = OperatorPanel::Prefixed);
+    QString statusPanelText(int panel) const;
+
+    // --- date range ---
+    // A picker showing "yyyy-mm-dd", carrying `storedTime` as its time of day.
+    DatePicker* createDatePicker(const QString& objectName, QTime storedTime);
+    // Uses DateTimePicker1/DateTimePicker2 (or the single one).
+    void setDatePickers(DatePicker* start, DatePicker* end = nullptr);
+    void applyDateDefault(DateDefault kind);
+    DateRangeValues dateRange() const;
+    QString startDay() const { return dayText(dateRange().start); }
+    QString endDay() const { return dayText(dateRange().end); }
+    // Shows `text` (title, icon) and moves the focus to `focus` when the range is inverted;
+    // true when the range is good.
+    bool checkDateRange(RangeComparison comparison, const QString& text, const QString& title,
+                        PromptIcon icon, QWidget* focus = nullptr);
+
+    // --- record buttons over a grid's result set ---
+    void setupRecordButtons(QAbstractButton* prior, QAbstractButton* next, ResultGrid* grid);
+
+    // --- wiring ---
+    // Enter in `box` presses `button` (runs the query).
+    void runOnEnter(QWidget* box, QAbstractButton* button);
+    // Entering `box` checks `mode`; entering `mode` moves into `box`.
+    void bindFilterMode(QRadioButton* mode, QWidget* box);
+    // Lime green while focused, `normal` otherwise.
+    void colourOnFocus(QWidget* w, const QColor& normal = Qt::white);
+    // Replaces a combo box's items (activation handlers refill without piling up duplicates).
+    static void fillCombo(QComboBox* combo, const QStringList& items);
+
+    // --- messages ---
+    // Application message box: does not re-run the activation handler.
+    PromptAnswer message(const QString& text, const QString& title,
+                         PromptIcon icon = PromptIcon::Question,
+                         PromptButtons buttons = PromptButtons::Ok);
+    // Simple message, input box and preview: the screen is activated again afterwards.
+    void simpleMessage(const QString& text);
+    std::optional<QString> inputBox(const QString& title, const QString& label,
+                                    const QString& text = {});
+    void preview(PreviewSession& session);
+    // Runs `work`; a database error is shown with the driver's text and the screen stays as
+    // it was after the last step that succeeded. `waitCursor` shows the SQL-wait cursor.
+    bool guarded(const std::function<void()>& work, bool waitCursor = false);
+
+    // --- handlers a screen overrides ---
+    virtual void FormCreate() {}
+    virtual void FormShow() {}
+    virtual void FormActivate();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void reactivate();
+
+    QStatusBar* status_ = nullptr;
+    QList<QLabel*> statusPanels_;
+    OperatorPanel operatorStyle_ = OperatorPanel::Prefixed;
+    DatePicker* start_ = nullptr;
+    DatePicker* end_ = nullptr;
+    QHash<QWidget*, QAbstractButton*> enterButtons_;
+    QHash<QWidget*, QRadioButton*> modeOfBox_;
+    QHash<QRadioButton*, QWidget*> boxOfMode_;
+    QHash<QWidget*, QColor> focusColours_;
+    bool shownOnce_ = false;
+};
+
+}  // namespace orbista
