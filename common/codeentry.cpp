@@ -1,0 +1,77 @@
+#include "codeentry.h"
+
+#include "database.h"
+
+#include <QComboBox>
+
+namespace orbista {
+
+QString likePrefix(const QString& typed) {
+    QString pattern;
+    pattern.reserve(typed.size() + 1);
+    for (QChar c : typed) {
+        // "[" is a character class on SQL Server; "%" and "_" are wildcards everywhere.
+        if (c == u'\\' || c == u'%' || c == u'_' || c == u'[') {
+            pattern += u'\\';
+        }
+        pattern += c;
+    }
+    return pattern + u'%';
+}
+
+QString codeNameItem(const QString& code, const QString& name) {
+    return code + QStringLiteral("::") + name;
+}
+
+QString nameOfItem(const QString& item) {
+    const qsizetype at = item.indexOf(QStringLiteral("::"));
+    return at < 0 ? item : item.mid(at + 2);
+}
+
+QString codeOfItem(const QString& item) {
+    const qsizetype at = item.indexOf(QStringLiteral("::"));
+    return at < 0 ? item : item.left(at);
+}
+
+int findItemByCode(const QStringList& items, const QString& code) {
+    const QString typed = code.trimmed();
+    for (int i = 0; i < items.size(); ++i) {
+        const QString& item = items[i];
+        if (item.size() > typed.size() && item.startsWith(typed) && item[typed.size()] == u':') {
+            return i;
+        }
+    }
+    return -1;
+}
+
+int findItemByCode(const QComboBox* combo, const QString& code) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i) {
+        items << combo->itemText(i);
+    }
+    return findItemByCode(items, code);
+}
+
+QStringList codeNameItems(Database& db, const QString& table) {
+    auto rs = db.query(QStringLiteral("select code,name from %1 order by code").arg(table));
+    QStringList items;
+    const int n = rs->recordCount();
+    for (int row = 0; row < n; ++row) {
+        items << codeNameItem(rs->text(row, 0), rs->text(row, 1));
+    }
+    return items;
+}
+
+std::optional<QString> lookupNameByCode(Database& db, const QString& table, const QString& code) {
+    const bool drug = table.compare(u"data_yp_x", Qt::CaseInsensitive) == 0;
+    const QString sql =
+        QStringLiteral("select * from %1\n%2")
+            .arg(table, drug ? QStringLiteral("where PYM=:a1") : QStringLiteral("where code=:a1"));
+    auto rs = db.query(sql, {{":a1", code}});
+    if (rs->isEmpty()) {
+        return std::nullopt;
+    }
+    return rs->text(u"name");
+}
+
+}  // namespace orbista

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QComboBox;
+
+namespace orbista {
+
+class Database;
+
+// A typed prefix as a bound "like" pattern: the text matched literally, then "%". The escape
+// character is "\" in the statements that use it ("like :a1 escape '\'").
+QString likePrefix(const QString& typed);
+
+// --- code-name combo: items read code + "::" + name ---
+QString codeNameItem(const QString& code, const QString& name);
+// The name: everything after the first "::" (a name holding digits or colons stays whole).
+QString nameOfItem(const QString& item);
+// The code: everything before the first "::".
+QString codeOfItem(const QString& item);
+// The first item whose text starts with `code` followed by ":" (so 1 never picks 10 or 12);
+// -1 when none. `code` is trimmed first.
+int findItemByCode(const QComboBox* combo, const QString& code);
+int findItemByCode(const QStringList& items, const QString& code);
+// Items code::name of "select code,name from <table> order by code" (data_depa, data_doctor).
+QStringList codeNameItems(Database& db, const QString& table);
+
+// --- exact code lookup ---
+// The `name` of the first row of "select * from <table> where code=:a1" (for data_yp_x:
+// "where PYM=:a1"); nullopt when there is none. The code is bound exactly as typed.
+std::optional<QString> lookupNameByCode(Database& db, const QString& table, const QString& code);
+
+}  // namespace orbista
