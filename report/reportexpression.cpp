@@ -181,6 +181,12 @@ class ExpressionParser {
         if (accept(u'(')) {
             return parseCall(name);
         }
+        if (name.compare(u"count", Qt::CaseInsensitive) == 0) {  // COUNT needs no parentheses
+            Node count;
+            count.op = Op::Count;
+            ++e_.aggregateCount_;
+            return add(std::move(count));
+        }
         Node n;
         n.op = Op::Column;
         // "dataset.column": a report walks one result set, so only the column counts.
