@@ -15,6 +15,8 @@ namespace orbista {
 
 namespace {
 
+const QString kUpdatePassword = QStringLiteral("update data_oper set pass=:a1 where code=:a2");
+
 void colour(QLineEdit* edit, const QColor& c) {
     QPalette p = edit->palette();
     p.setColor(QPalette::Base, c);
@@ -81,6 +83,10 @@ void Tfrmchangepass::showEvent(QShowEvent* event) {
     Edit4->setFocus();
 }
 
+QStringList Tfrmchangepass::statements() {
+    return {kUpdatePassword};
+}
+
 void Tfrmchangepass::FormActivate() {
     Edit3->setText(Session::current().operatorName);
 }
@@ -113,7 +119,7 @@ void Tfrmchangepass::bitbtnsaveClick() {
     }
     const QString newPassword = Edit2->text();
     try {
-        db_.execute(QStringLiteral("update data_oper set pass=:a1 where code=:a2"),
+        db_.execute(kUpdatePassword,
                     {{":a1", newPassword}, {":a2", Session::current().operatorCode}});
     } catch (const DbError& e) {
         prompter().errorBox(this, e.message());

@@ -18,6 +18,8 @@ class Tfrmchangepass : public QDialog {
     void FormActivate();
     void bitbtnsaveClick();
     void Edit4Enter();  // Enter in the old-password box
+    // The statement texts sent, for the T-SQL syntax check.
+    static QStringList statements();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

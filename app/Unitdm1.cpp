@@ -6,9 +6,13 @@
 
 namespace orbista {
 
+QString hospitalNameStatement() {
+    return QStringLiteral("select * from data_xtconfig");
+}
+
 bool readHospitalName(QWidget* parent, Database& db) {
     try {
-        auto rs = db.query(QStringLiteral("select * from data_xtconfig"));
+        auto rs = db.query(hospitalNameStatement());
         Session::current().hospitalName = rs->isEmpty() ? QString() : rs->text(u"neirong");
         return true;
     } catch (const DbError& e) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QWidget;
 
 namespace orbista {
@@ -10,5 +12,7 @@ class Database;
 // error is shown with the driver's text and leaves the name as it was.
 // Returns false when the database failed.
 bool readHospitalName(QWidget* parent, Database& db);
+// The statement that reads it.
+QString hospitalNameStatement();
 
 }  // namespace orbista

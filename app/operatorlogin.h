@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -29,6 +30,8 @@ class OperatorLogin {
     std::optional<OperatorRow> match(const QString& code, const QString& password);
     // The grades the finance client admits, after trimming.
     static bool isAdmittedGrade(const QString& trimmedGrade);
+    // The statement texts sent, for the T-SQL syntax check.
+    static QStringList statements();
 
   private:
     Database& db_;

@@ -52,8 +52,30 @@ int findItemByCode(const QComboBox* combo, const QString& code) {
     return findItemByCode(items, code);
 }
 
+namespace {
+
+QString codeNameStatement(const QString& table) {
+    return QStringLiteral("select code,name from %1 order by code").arg(table);
+}
+
+QString exactLookupStatement(const QString& table) {
+    const bool drug = table.compare(u"data_yp_x", Qt::CaseInsensitive) == 0;
+    return QStringLiteral("select * from %1\n%2")
+        .arg(table, drug ? QStringLiteral("where PYM=:a1") : QStringLiteral("where code=:a1"));
+}
+
+}  // namespace
+
+QStringList codeEntryStatements() {
+    return {codeNameStatement(QStringLiteral("data_depa")),
+            codeNameStatement(QStringLiteral("data_doctor")),
+            exactLookupStatement(QStringLiteral("data_depa")),
+            exactLookupStatement(QStringLiteral("data_doctor")),
+            exactLookupStatement(QStringLiteral("data_yp_x"))};
+}
+
 QStringList codeNameItems(Database& db, const QString& table) {
-    auto rs = db.query(QStringLiteral("select code,name from %1 order by code").arg(table));
+    auto rs = db.query(codeNameStatement(table));
     QStringList items;
     const int n = rs->recordCount();
     for (int row = 0; row < n; ++row) {

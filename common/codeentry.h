@@ -33,4 +33,7 @@ QStringList codeNameItems(Database& db, const QString& table);
 // "where PYM=:a1"); nullopt when there is none. The code is bound exactly as typed.
 std::optional<QString> lookupNameByCode(Database& db, const QString& table, const QString& code);
 
+// The statement texts sent, for the T-SQL syntax check.
+QStringList codeEntryStatements();
+
 }  // namespace orbista

@@ -22,11 +22,56 @@ struct LookupPicker::Box {
 
 namespace {
 
-const QString kDepartmentAll = QStringLiteral("select code,name from data_depa");
-const QString kDoctorAll = QStringLiteral("select code,name,depa from data_doctor");
 const QString kDrugColumns = QStringLiteral("select pym,code,gg,bigtype,type,name from data_yp_x");
 
 }  // namespace
+
+QString LookupPicker::allStatement(Kind kind, const QString& drugKindFilter) {
+    switch (kind) {
+        case Kind::Department:
+            return QStringLiteral("select code,name from data_depa");
+        case Kind::Doctor:
+            return QStringLiteral("select code,name,depa from data_doctor");
+        case Kind::Drug:
+            break;
+    }
+    return kDrugColumns + QStringLiteral(" \n where") + drugKindFilter;
+}
+
+QString LookupPicker::narrowStatement(Kind kind, const QString& drugKindFilter) {
+    // The typed prefix is bound, its wildcards escaped with "\".
+    switch (kind) {
+        case Kind::Department:
+            return QStringLiteral(
+                "select code,name from data_depa where code like :a1 escape '\\' order by code");
+        case Kind::Doctor:
+            return QStringLiteral(
+                "select code,name,depa from data_doctor where code like :a1 escape '\\' order "
+                "by code");
+        case Kind::Drug:
+            break;
+    }
+    return kDrugColumns + QStringLiteral(" where  pym like :a1 escape '\\'\n and") +
+           drugKindFilter + QStringLiteral("\n order by pym");
+}
+
+QString LookupPicker::drugByCodeStatement(const QString& drugKindFilter) {
+    return kDrugColumns + QStringLiteral("\nwhere  code=:a1\n and") + drugKindFilter;
+}
+
+QStringList LookupPicker::statements() {
+    QStringList all;
+    for (const QString& pharmacy : {QStringLiteral("一门诊西药房"), QStringLiteral("一门诊中药房"),
+                                    QStringLiteral("三门诊药房"), QStringLiteral("门诊药房")}) {
+        const QString filter = drugKindFilterOf(pharmacy);
+        for (Kind kind : {Kind::Department, Kind::Doctor, Kind::Drug}) {
+            all << allStatement(kind, filter) << narrowStatement(kind, filter);
+        }
+        all << drugByCodeStatement(filter);
+    }
+    all.removeDuplicates();
+    return all;
+}
 
 LookupPicker::LookupPicker(QueryScreen* screen, Database& db, ResultGrid* grid,
                            QAbstractButton* queryButton)
@@ -107,17 +152,7 @@ void LookupPicker::enterBox(Kind kind) {
     filling_ = false;
     b->mode->setChecked(true);
     screen_->guarded([this, kind] {
-        switch (kind) {
-            case Kind::Department:
-                open(kDepartmentAll);
-                break;
-            case Kind::Doctor:
-                open(kDoctorAll);
-                break;
-            case Kind::Drug:
-                open(kDrugColumns + QStringLiteral(" \n where") + drugKindFilter_);
-                break;
-        }
+        open(allStatement(kind, drugKindFilter_));
         if (candidates_->isEmpty()) {
             close();
             screen_->simpleMessage(kind == Kind::Doctor
@@ -132,25 +167,8 @@ void LookupPicker::enterBox(Kind kind) {
 void LookupPicker::narrow(Kind kind) {
     Box* b = box(kind);
     const QString typed = b->code->text();
-    screen_->guarded([this, kind, typed] {
-        switch (kind) {
-            case Kind::Department:
-                open(QStringLiteral("select code,name from data_depa where code like :a1 "
-                                    "escape '\\' order by code"),
-                     typed, true);
-                break;
-            case Kind::Doctor:
-                open(QStringLiteral("select code,name,depa from data_doctor where code like :a1 "
-                                    "escape '\\' order by code"),
-                     typed, true);
-                break;
-            case Kind::Drug:
-                open(kDrugColumns + QStringLiteral(" where  pym like :a1 escape '\\'\n and") +
-                         drugKindFilter_ + QStringLiteral("\n order by pym"),
-                     typed, true);
-                break;
-        }
-    });
+    screen_->guarded(
+        [this, kind, typed] { open(narrowStatement(kind, drugKindFilter_), typed, true); });
 }
 
 void LookupPicker::pick(bool reloadDrugByCode) {

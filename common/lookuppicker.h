@@ -34,6 +34,12 @@ class LookupPicker : public QObject {
     void setDrugKindFilter(const QString& fragment) { drugKindFilter_ = fragment; }
     static QString drugKindFilterOf(const QString& pharmacyItem);
 
+    static QString allStatement(Kind kind, const QString& drugKindFilter);
+    static QString narrowStatement(Kind kind, const QString& drugKindFilter);
+    static QString drugByCodeStatement(const QString& drugKindFilter);
+    // The statement texts sent, for the T-SQL syntax check.
+    static QStringList statements();
+
     // The candidates now in the grid; nullptr when the picker query is closed.
     ResultSet* candidates() const { return candidates_.get(); }
     Kind selectedKind() const { return selected_; }
