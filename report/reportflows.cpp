@@ -59,13 +59,18 @@ PrintedFlagFlow::PrintedFlagFlow(ReportLayout& report, Controls controls,
     : report_(report),
       controls_(controls),
       closeResult_(std::move(closeResult)),
+      earlierAfterPrint_(report.afterPrint()),
       errorTitle_(QStringLiteral("错误信息")) {
-    report_.onAfterPrint([this, earlier = report_.afterPrint()] {
+    report_.onAfterPrint([this] {
         printed_ = true;
-        if (earlier) {
-            earlier();
+        if (earlierAfterPrint_) {
+            earlierAfterPrint_();
         }
     });
+}
+
+PrintedFlagFlow::~PrintedFlagFlow() {
+    report_.onAfterPrint(earlierAfterPrint_);
 }
 
 bool PrintedFlagFlow::previewThenSettle(QWidget* parent) {

@@ -53,6 +53,10 @@ class PrintedFlagFlow {
 
     // `closeResult` closes the screen's result set; the layout is unbound first.
     PrintedFlagFlow(ReportLayout& report, Controls controls, std::function<void()> closeResult);
+    // Gives the layout its earlier after-print callback back.
+    ~PrintedFlagFlow();
+    PrintedFlagFlow(const PrintedFlagFlow&) = delete;
+    PrintedFlagFlow& operator=(const PrintedFlagFlow&) = delete;
 
     void setErrorTitle(const QString& title) { errorTitle_ = title; }
 
@@ -71,6 +75,7 @@ class PrintedFlagFlow {
     ReportLayout& report_;
     Controls controls_;
     std::function<void()> closeResult_;
+    std::function<void()> earlierAfterPrint_;
     QString errorTitle_;
     bool printed_ = false;
 };
