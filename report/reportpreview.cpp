@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPainter>
 #include <QPrintDialog>
@@ -95,6 +96,10 @@ ReportPreviewDialog::ReportPreviewDialog(const ReportDocument& document, const R
     tools->addWidget(pageLabel_);
     next_ = button(QStringLiteral("下一页"), &ReportPreviewDialog::nextPage);
     last_ = button(QStringLiteral("末页"), &ReportPreviewDialog::lastPage);
+    first_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Home));
+    previous_->setShortcut(QKeySequence(Qt::Key_PageUp));
+    next_->setShortcut(QKeySequence(Qt::Key_PageDown));
+    last_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_End));
     tools->addStretch();
     button(QStringLiteral("打印(&P)"), &ReportPreviewDialog::printWithDialog);
     button(QStringLiteral("导出(&E)"), &ReportPreviewDialog::exportWithDialog);
