@@ -1,6 +1,7 @@
 #include "admincommands.h"
 
 #include "database.h"
+#include "democommand.h"
 #include "schema.h"
 
 #include <optional>
@@ -20,7 +21,8 @@ void printUsage(QTextStream& err) {
            "  init                           create the missing tables in the database that\n"
            "                                 orbista.udl in the working directory names\n"
            "  check                          list the tables, columns and procedures that\n"
-           "                                 database lacks; prints \"ok\" when none\n";
+           "                                 database lacks; prints \"ok\" when none\n"
+        << demoUsage();
 }
 
 std::optional<Dialect> dialectNamed(const QString& name) {
@@ -145,8 +147,8 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         code = initSchema(out, err);
     } else if (command == QLatin1String("check") && options.isEmpty()) {
         code = checkSchema(out, err);
-        // DEMO: the "demo" command (sample data for a fresh database) joins here as one more
-        // branch.
+    } else if (command == QLatin1String("demo")) {
+        code = runDemo(options, out, err);
     } else {
         printUsage(err);
     }

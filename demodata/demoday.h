@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDate>
+
+#include <cstdint>
+#include <string>
+
+namespace orbista::demo {
+
+// One simulated day of the span.
+struct DemoDay {
+    int index = 0;  // 0 for the first day
+    int count = 1;  // days in the span
+    QDate date;
+    std::string text;  // "yyyy-mm-dd"
+    int weekday = 1;   // 1 Monday .. 7 Sunday
+
+    DemoDay(int dayIndex, int dayCount, QDate day);
+
+    bool isLast() const { return index == count - 1; }
+    bool isWeekend() const { return weekday >= 6; }
+    // "yyyy-mm-dd hh:nn:ss" for a second of this day (clamped into the day).
+    std::string at(int secondOfDay) const;
+};
+
+constexpr int kSecondsPerDay = 24 * 60 * 60;
+constexpr int hours(int h, int m = 0, int s = 0) {
+    return h * 3600 + m * 60 + s;
+}
+
+// Running numbers as the desks print them: prefix and zero-padded digits.
+std::string serialCode(const char* prefix, std::int64_t number, int width);
+
+}  // namespace orbista::demo
