@@ -7,12 +7,15 @@
 
 #include <bit>
 #include <cmath>
+#include <cstdio>
 
 namespace orbista {
 
 namespace {
 
 constexpr int kFetchBatch = 256;
+constexpr int kLengthBits = 20;
+constexpr std::int64_t kMaxTextLength = (std::int64_t{1} << kLengthBits) - 1;
 
 }  // namespace
 
@@ -92,7 +95,7 @@ int ResultSet::fetchMore(int rows) {
             }
             break;
         }
-        appendRow(query_->record());
+        appendRow(*query_);
         ++arrived;
     }
     return arrived;
@@ -120,15 +123,64 @@ bool ResultSet::ensureRow(int row) {
     return row < rowCount_;
 }
 
-void ResultSet::appendRow(const QSqlRecord& record) {
+void ResultSet::appendRow(const QSqlQuery& query) {
     for (int i = 0; i < columnCount(); ++i) {
-        appendValue(columns_[i], record.value(i));
+        appendValue(columns_[i], query.value(i));
     }
     ++rowCount_;
 }
 
+namespace {
+
+// "yyyy-mm-dd hh:nn:ss" as yyyymmddhhnnss, or -1 when the text has another shape.
+std::int64_t packDateTime(const QString& t) {
+    if (t.size() != 19 || t[4] != u'-' || t[7] != u'-' || t[10] != u' ' || t[13] != u':' ||
+        t[16] != u':') {
+        return -1;
+    }
+    std::int64_t packed = 0;
+    for (qsizetype i = 0; i < 19; ++i) {
+        if (i == 4 || i == 7 || i == 10 || i == 13 || i == 16) {
+            continue;
+        }
+        const char16_t c = t[i].unicode();
+        if (c < u'0' || c > u'9') {
+            return -1;
+        }
+        packed = packed * 10 + (c - u'0');
+    }
+    const std::int64_t month = packed / 100000000 % 100;
+    const std::int64_t day = packed / 1000000 % 100;
+    if (month < 1 || month > 12 || day < 1 || day > 31 || packed / 10000 % 100 > 23 ||
+        packed / 100 % 100 > 59 || packed % 100 > 59) {
+        return -1;
+    }
+    return packed;
+}
+
+QString unpackDateTime(std::int64_t p) {
+    char buffer[32];
+    std::snprintf(
+        buffer, sizeof buffer, "%04lld-%02lld-%02lld %02lld:%02lld:%02lld",
+        static_cast<long long>(p / 10000000000), static_cast<long long>(p / 100000000 % 100),
+        static_cast<long long>(p / 1000000 % 100), static_cast<long long>(p / 10000 % 100),
+        static_cast<long long>(p / 100 % 100), static_cast<long long>(p % 100));
+    return QString::fromLatin1(buffer, 19);
+}
+
+QDateTime dateTimeOfPacked(std::int64_t p) {
+    return QDateTime(QDate(static_cast<int>(p / 10000000000), static_cast<int>(p / 100000000 % 100),
+                           static_cast<int>(p / 1000000 % 100)),
+                     QTime(static_cast<int>(p / 10000 % 100), static_cast<int>(p / 100 % 100),
+                           static_cast<int>(p % 100)));
+}
+
+constexpr int kShortTextMax = 3;
+
+}  // namespace
+
 void ResultSet::appendValue(Column& column, const QVariant& value) {
-    Kind kind = Kind::Null;
+    Storage storage = Storage::Null;
     std::int64_t data = 0;
     if (!value.isNull() && value.isValid()) {
         switch (value.typeId()) {
@@ -141,33 +193,52 @@ void ResultSet::appendValue(Column& column, const QVariant& value) {
             case QMetaType::UChar:
             case QMetaType::LongLong:
             case QMetaType::ULongLong:
-                kind = Kind::Integer;
+                storage = Storage::Integer;
                 data = value.toLongLong();
                 break;
             case QMetaType::Double:
             case QMetaType::Float:
-                kind = Kind::Real;
+                storage = Storage::Real;
                 data = std::bit_cast<std::int64_t>(value.toDouble());
                 break;
             case QMetaType::QDateTime:
             case QMetaType::QDate:
-                kind = Kind::DateTime;
+                storage = Storage::DateTimeMs;
                 data = value.toDateTime().toMSecsSinceEpoch();
                 break;
             default: {
-                kind = Kind::Text;
                 const QString text = value.toString();
-                auto it = column.stringIds.constFind(text);
-                if (it == column.stringIds.constEnd()) {
-                    it = column.stringIds.insert(text, static_cast<int>(column.strings.size()));
-                    column.strings.append(text);
+                const std::int64_t length = text.size() & kMaxTextLength;
+                if (const std::int64_t packed = packDateTime(text); packed >= 0) {
+                    storage = Storage::PackedDateTime;
+                    data = packed;
+                } else if (length <= kShortTextMax) {
+                    storage = Storage::ShortText;
+                    data = length;
+                    for (qsizetype i = 0; i < length; ++i) {
+                        data |= static_cast<std::int64_t>(text[i].unicode()) << (2 + 16 * i);
+                    }
+                } else if (column.lastText >= 0 && (column.lastText & kMaxTextLength) == length &&
+                           std::equal(text.utf16(), text.utf16() + length,
+                                      column.chars.data() + (column.lastText >> kLengthBits))) {
+                    storage = Storage::ArenaText;
+                    data = column.lastText;
+                } else {
+                    storage = Storage::ArenaText;
+                    const auto offset = static_cast<std::int64_t>(column.chars.size());
+                    column.chars.insert(column.chars.end(), text.utf16(), text.utf16() + length);
+                    data = (offset << kLengthBits) | length;
+                    column.lastText = data;
                 }
-                data = it.value();
                 break;
             }
         }
     }
-    column.kinds.push_back(kind);
+    if (storage == Storage::Null && column.kinds.empty()) {
+        ++column.leadingNulls;
+        return;
+    }
+    column.kinds.push_back(storage);
     column.data.push_back(data);
 }
 
@@ -218,54 +289,90 @@ void ResultSet::moveTo(int row) {
     eof_ = rowCount_ == 0;
 }
 
-ResultSet::Kind ResultSet::kind(int row, int column) const {
+ResultSet::Storage ResultSet::storage(int row, int column) const {
     if (row < 0 || row >= rowCount_) {
         throw DbError(QStringLiteral("没有当前记录"));
     }
-    return columns_[column].kinds[row];
+    const Column& c = columns_[column];
+    return row < c.leadingNulls ? Storage::Null : c.kinds[row - c.leadingNulls];
+}
+
+std::int64_t ResultSet::cell(int row, int column) const {
+    const Column& c = columns_[column];
+    return row < c.leadingNulls ? 0 : c.data[row - c.leadingNulls];
+}
+
+ResultSet::Kind ResultSet::kind(int row, int column) const {
+    switch (storage(row, column)) {
+        case Storage::Null:
+            return Kind::Null;
+        case Storage::Integer:
+            return Kind::Integer;
+        case Storage::Real:
+            return Kind::Real;
+        case Storage::DateTimeMs:
+        case Storage::PackedDateTime:
+            return Kind::DateTime;
+        case Storage::ShortText:
+        case Storage::ArenaText:
+            break;
+    }
+    return Kind::Text;
 }
 
 QString ResultSet::text(int row, int column) const {
     const Column& c = columns_[column];
-    switch (kind(row, column)) {
-        case Kind::Null:
+    const std::int64_t d = cell(row, column);
+    switch (storage(row, column)) {
+        case Storage::Null:
             return {};
-        case Kind::Integer:
-            return QString::number(c.data[row]);
-        case Kind::Real:
-            return QString::number(std::bit_cast<double>(c.data[row]), 'g', 15);
-        case Kind::DateTime:
-            return QDateTime::fromMSecsSinceEpoch(c.data[row])
-                .toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-        case Kind::Text:
-            return c.strings[c.data[row]];
+        case Storage::Integer:
+            return QString::number(d);
+        case Storage::Real:
+            return QString::number(std::bit_cast<double>(d), 'g', 15);
+        case Storage::DateTimeMs:
+            return QDateTime::fromMSecsSinceEpoch(d).toString(
+                QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+        case Storage::PackedDateTime:
+            return unpackDateTime(d);
+        case Storage::ShortText: {
+            QString t;
+            for (std::int64_t i = 0; i < (d & 3); ++i) {
+                t += QChar(static_cast<char16_t>((d >> (2 + 16 * i)) & 0xFFFF));
+            }
+            return t;
+        }
+        case Storage::ArenaText:
+            return textOf(c, d);
     }
     return {};
 }
 
 std::int64_t ResultSet::integer(int row, int column) const {
-    const Column& c = columns_[column];
-    switch (kind(row, column)) {
-        case Kind::Integer:
-            return c.data[row];
-        case Kind::Real:
-            return std::llround(std::bit_cast<double>(c.data[row]));
-        case Kind::Text:
-            return c.strings[c.data[row]].trimmed().toLongLong();
+    const std::int64_t d = cell(row, column);
+    switch (storage(row, column)) {
+        case Storage::Integer:
+            return d;
+        case Storage::Real:
+            return std::llround(std::bit_cast<double>(d));
+        case Storage::ShortText:
+        case Storage::ArenaText:
+            return text(row, column).trimmed().toLongLong();
         default:
             return 0;
     }
 }
 
 Money ResultSet::money(int row, int column) const {
-    const Column& c = columns_[column];
-    switch (kind(row, column)) {
-        case Kind::Integer:
-            return Money::fromYuan(c.data[row]);
-        case Kind::Real:
-            return Money::fromDouble(std::bit_cast<double>(c.data[row]));
-        case Kind::Text:
-            return Money::parse(c.strings[c.data[row]]).value_or(Money());
+    const std::int64_t d = cell(row, column);
+    switch (storage(row, column)) {
+        case Storage::Integer:
+            return Money::fromYuan(d);
+        case Storage::Real:
+            return Money::fromDouble(std::bit_cast<double>(d));
+        case Storage::ShortText:
+        case Storage::ArenaText:
+            return Money::parse(text(row, column)).value_or(Money());
         default:
             return Money();
     }
@@ -280,32 +387,43 @@ std::optional<Money> ResultSet::moneyOrNull(QStringView column) const {
 }
 
 QDateTime ResultSet::dateTime(int row, int column) const {
-    const Column& c = columns_[column];
-    switch (kind(row, column)) {
-        case Kind::DateTime:
-            return QDateTime::fromMSecsSinceEpoch(c.data[row]);
-        case Kind::Text:
-            return parseDateTime(c.strings[c.data[row]]);
+    const std::int64_t d = cell(row, column);
+    switch (storage(row, column)) {
+        case Storage::DateTimeMs:
+            return QDateTime::fromMSecsSinceEpoch(d);
+        case Storage::PackedDateTime:
+            return dateTimeOfPacked(d);
+        case Storage::ShortText:
+        case Storage::ArenaText:
+            return parseDateTime(text(row, column));
         default:
             return {};
     }
 }
 
 QVariant ResultSet::value(int row, int column) const {
-    const Column& c = columns_[column];
-    switch (kind(row, column)) {
-        case Kind::Null:
+    const std::int64_t d = cell(row, column);
+    switch (storage(row, column)) {
+        case Storage::Null:
             return {};
-        case Kind::Integer:
-            return QVariant::fromValue<qlonglong>(c.data[row]);
-        case Kind::Real:
-            return std::bit_cast<double>(c.data[row]);
-        case Kind::DateTime:
-            return QDateTime::fromMSecsSinceEpoch(c.data[row]);
-        case Kind::Text:
-            return c.strings[c.data[row]];
+        case Storage::Integer:
+            return QVariant::fromValue<qlonglong>(d);
+        case Storage::Real:
+            return std::bit_cast<double>(d);
+        case Storage::DateTimeMs:
+            return QDateTime::fromMSecsSinceEpoch(d);
+        case Storage::PackedDateTime:
+        case Storage::ShortText:
+        case Storage::ArenaText:
+            break;
     }
-    return {};
+    return text(row, column);
+}
+
+QString ResultSet::textOf(const Column& column, std::int64_t cell) {
+    const auto* begin = column.chars.data() + (cell >> kLengthBits);
+    return QString(reinterpret_cast<const QChar*>(begin),
+                   static_cast<qsizetype>(cell & kMaxTextLength));
 }
 
 QDateTime ResultSet::parseDateTime(const QString& text) {
@@ -336,7 +454,7 @@ std::unique_ptr<ResultSet> ResultSet::readAll(QSqlQuery& query) {
         result->columns_[i].name = record.fieldName(i);
     }
     while (query.next()) {
-        result->appendRow(query.record());
+        result->appendRow(query);
     }
     if (query.lastError().isValid() && query.lastError().type() != QSqlError::NoError) {
         throw DbError(query.lastError().text());

@@ -3,7 +3,6 @@
 #include "money.h"
 
 #include <QDateTime>
-#include <QHash>
 #include <QSqlQuery>
 #include <QStringList>
 
@@ -90,16 +89,34 @@ class ResultSet {
 
   private:
     friend class Database;
+    // How a cell is kept; several storages read as one Kind.
+    enum class Storage : std::uint8_t {
+        Null,
+        Integer,
+        Real,            // data holds the double's bits
+        DateTimeMs,      // milliseconds since the epoch
+        PackedDateTime,  // "yyyy-mm-dd hh:nn:ss" text kept as the number yyyymmddhhnnss
+        ShortText,       // up to three UTF-16 units inside data
+        ArenaText,       // offset and length in chars
+    };
     struct Column {
         QString name;
         std::vector<std::int64_t> data;
-        std::vector<Kind> kinds;
-        QStringList strings;            // interned texts of this column
-        QHash<QString, int> stringIds;  // text -> index in strings
+        std::vector<Storage> kinds;
+        // Texts of the column back to back, no allocation per value: a Text cell's data is
+        // its offset here (high bits) and its length (low 20 bits).
+        std::vector<char16_t> chars;
+        std::int64_t lastText = -1;  // the previous text cell, reused when a value repeats
+        // Rows before the first non-NULL value are not stored (a column nobody filled costs
+        // nothing); data and kinds start after them.
+        int leadingNulls = 0;
     };
 
     void attach(std::unique_ptr<QSqlQuery> query, Database* owner);
-    void appendRow(const QSqlRecord& record);
+    void appendRow(const QSqlQuery& query);
+    static QString textOf(const Column& column, std::int64_t cell);
+    Storage storage(int row, int column) const;
+    std::int64_t cell(int row, int column) const;
     void appendValue(Column& column, const QVariant& value);
     void detach();
     int index(QStringView column) const;
