@@ -1,5 +1,7 @@
 #pragma once
 
+#include "demorandom.h"
+
 #include <QDate>
 
 #include <cstdint>
@@ -26,6 +28,13 @@ struct DemoDay {
 constexpr int kSecondsPerDay = 24 * 60 * 60;
 constexpr int hours(int h, int m = 0, int s = 0) {
     return h * 3600 + m * 60 + s;
+}
+
+// `delay` seconds after `from`, or, when that would run past midnight, some moment of what is
+// left of the day: what a late-night patient sets off still happens on that day.
+inline int laterInDay(Rng& rng, int from, int delay) {
+    constexpr int last = kSecondsPerDay - 1;
+    return from + delay <= last ? from + delay : from + rng.below(last - from + 1);
 }
 
 // Running numbers as the desks print them: prefix and zero-padded digits.

@@ -194,10 +194,10 @@ void InpatientWard::admit(Rng& rng, const DemoDay& day, int time) {
     stays_.push_back(std::move(stay));
     const bool surgical = catalog_.department(admitted.department).surgical;
     const Cents first = surgical ? rng.between(6, 12) * 50000 : rng.between(2, 6) * 50000;
-    deposit(rng, day, std::min(time + rng.between(minutes(5), minutes(20)), kLastSecond), admitted,
-            first, "入院预交金");
+    deposit(rng, day, laterInDay(rng, time, rng.between(minutes(5), minutes(20))), admitted, first,
+            "入院预交金");
     book(rng, day, time, admitted, orders_.dailyCharges(admitted.department, true), admitted.clerk);
-    book(rng, day, std::min(time + rng.between(minutes(30), minutes(120)), kLastSecond), admitted,
+    book(rng, day, laterInDay(rng, time, rng.between(minutes(30), minutes(120))), admitted,
          orders_.admission(rng, admitted.department), clerkOnDuty(rng));
 }
 
@@ -354,7 +354,7 @@ void InpatientWard::book(Rng& rng, const DemoDay& day, int time, Stay& stay,
                 .text(fee.goods)
                 .text("1")
                 .integer(1)
-                .text(day.at(std::min(time + rng.between(minutes(20), minutes(90)), kLastSecond)))
+                .text(day.at(laterInDay(rng, time, rng.between(minutes(20), minutes(90)))))
                 .integer(1)
                 .text(drug->spec)
                 .row();

@@ -155,8 +155,9 @@ void OutpatientDesk::serve(Rng& rng, const DemoDay& day, const Visit& visit) {
         if (orders->empty()) {
             continue;
         }
-        time += orders == &plan.orders ? rng.between(minutes(15), minutes(75))
-                                       : rng.between(minutes(60), minutes(150));
+        time = laterInDay(rng, time,
+                          orders == &plan.orders ? rng.between(minutes(15), minutes(75))
+                                                 : rng.between(minutes(60), minutes(150)));
         const Payment payment = pay(rng, day, time);
         for (const Order& order : *orders) {
             charge(rng, day, visit, payment, order);
@@ -212,7 +213,7 @@ void OutpatientDesk::charge(Rng& rng, const DemoDay& day, const Visit& visit,
 void OutpatientDesk::refund(Rng& rng, const DemoDay& day, const Visit& visit,
                             const Payment& payment, const Order& order, std::optional<Cents> amount,
                             const std::string& doctor) {
-    const int time = std::min(payment.time + rng.between(minutes(10), minutes(180)), kLastSecond);
+    const int time = laterInDay(rng, payment.time, rng.between(minutes(10), minutes(180)));
     refunds_.text(visit.code)
         .text(day.at(time))
         .text(refundReason(rng, order.feeClass))
@@ -234,7 +235,7 @@ void OutpatientDesk::dispense(Rng& rng, const DemoDay& day, const Visit& visit,
     const std::string charged = day.at(payment.time);
     const std::string priced = day.at(std::max(0, payment.time - rng.between(60, 600)));
     const std::string handedOut =
-        day.at(std::min(payment.time + rng.between(minutes(3), minutes(40)), kLastSecond));
+        day.at(laterInDay(rng, payment.time, rng.between(minutes(3), minutes(40))));
     const std::string& pharmacist =
         catalog_.op(staff[static_cast<std::size_t>(rng.below(static_cast<int>(staff.size())))])
             .name;
