@@ -30,7 +30,7 @@ QString nameOfItem(const QString& item) {
 
 QString codeOfItem(const QString& item) {
     const qsizetype at = item.indexOf(QStringLiteral("::"));
-    return at < 0 ? item : item.left(at);
+    return at < 0 ? QString() : item.left(at);  // a plain name carries no code
 }
 
 int findItemByCode(const QStringList& items, const QString& code) {

@@ -19,7 +19,7 @@ QString likePrefix(const QString& typed);
 QString codeNameItem(const QString& code, const QString& name);
 // The name: everything after the first "::" (a name holding digits or colons stays whole).
 QString nameOfItem(const QString& item);
-// The code: everything before the first "::".
+// The code: everything before the first "::"; empty for an item without one.
 QString codeOfItem(const QString& item);
 // The first item whose text starts with `code` followed by ":" (so 1 never picks 10 or 12);
 // -1 when none. `code` is trimmed first.

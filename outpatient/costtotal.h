@@ -1,0 +1,47 @@
+#pragma once
+
+#include "database.h"
+#include "money.h"
+
+#include <QString>
+
+namespace orbista::costtotal {
+
+// Which charges the outpatient income statistics total.
+enum class Mode { Cashier, Doctor, Department, Whole };
+
+struct Filter {
+    Mode mode = Mode::Department;
+    QString startDay;  // "yyyy-mm-dd"
+    QString endDay;
+    QString cashier;              // cashier mode: jzman equals it
+    QString doctorName;           // doctor mode: fydoctor contains it
+    QString departmentName;       // department mode: fydepa equals it; empty = every department
+    QString loginDepartmentCode;  // whole-department mode: depa equals it
+};
+
+struct Statement {
+    QString sql;
+    Params params;
+};
+
+// The charge rows listed on screen.
+Statement chargeRows(const Filter& filter);
+// The fee-item totals written into mz_total: one row per (style, fyname) of exactly the
+// charges chargeRows() lists.
+Statement groupedTotals(const Filter& filter);
+
+struct Refill {
+    bool done = false;  // false when data_fy_mz is empty: mz_total is left as it was
+    Money total;
+    int groups = 0;
+};
+
+// Empties mz_total and writes one row per fee-item group, all in one transaction: a failure
+// leaves the previous contents, and two workstations refilling at once never mix rows.
+Refill refillTotals(Database& db, const Filter& filter);
+
+// Every statement text this unit sends, for the T-SQL syntax check.
+QStringList statements();
+
+}  // namespace orbista::costtotal
