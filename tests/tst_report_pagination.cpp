@@ -6,7 +6,6 @@
 
 #include "fonts.h"
 
-#include <QElapsedTimer>
 #include <QTest>
 
 #include <cmath>
@@ -103,7 +102,7 @@ class TestReportPagination : public QObject {
     void runtimeColumnsSitAtClassicPositions();
     void secondBuildShowsOnlyItsOwnColumns();
     void missingAmountColumnFailsThePreview();
-    void hundredThousandRowsPaginateQuickly();
+    void hundredThousandRowsPaginate();
 };
 
 void TestReportPagination::pagesForRowCounts_data() {
@@ -348,19 +347,16 @@ void TestReportPagination::missingAmountColumnFailsThePreview() {
     QVERIFY_THROWS_EXCEPTION(ReportError, paginate(r));
 }
 
-void TestReportPagination::hundredThousandRowsPaginateQuickly() {
+void TestReportPagination::hundredThousandRowsPaginate() {
+    // Speed is measured by bench/report_bench; here the long run's pages and exact total.
     auto data = chargeRows(100000);
     ReportLayout r;
     buildChargeLayout(r);
     r.bind(data.get());
-    QElapsedTimer timer;
-    timer.start();
     const ReportDocument doc = paginate(r);
-    const qint64 elapsed = timer.elapsed();
     // 38 + 41 per page after: 2439 pages, the last with 35 rows and the summary.
     QCOMPARE(doc.pageCount(), 2440);
     QVERIFY(textsOf(doc.pages.back()).contains(QStringLiteral("50,000,500.00")));
-    QVERIFY2(elapsed < 3000, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
 }
 
 QTEST_MAIN(TestReportPagination)
