@@ -7,9 +7,13 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-odbc libgl-dev
   libsqlite3-dev sqlite3 unixodbc-dev libsqliteodbc tdsodbc
-  libxlsxwriter-dev fonts-wqy-zenhei poppler-utils
-  nodejs npm libbenchmark-dev
+  libxlsxwriter-dev fonts-wqy-zenhei poppler-utils libbenchmark-dev
 )
+# Node.js runs the T-SQL syntax check; a machine that already has node and npm (from any
+# source) keeps them, since Debian's npm conflicts with other Node.js builds.
+if ! command -v node >/dev/null 2>&1 || ! command -v npm >/dev/null 2>&1; then
+  packages+=(nodejs npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
