@@ -338,7 +338,7 @@ void InpatientWard::book(Rng& rng, const DemoDay& day, int time, Stay& stay,
                 .integer(1)
                 .text(day.at(laterInDay(rng, time, rng.between(minutes(20), minutes(90)))))
                 .integer(1)
-                .text(drug->spec)
+                .text(drug->strength)
                 .row();
         }
         stay.lines.push_back(std::move(fee));

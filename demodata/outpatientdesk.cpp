@@ -260,7 +260,7 @@ void OutpatientDesk::dispense(Rng& rng, const DemoDay& day, const Visit& visit,
             .integer(0)
             .integer(collected ? 1 : 0)
             .integer(line.doses)
-            .text(drug.spec)
+            .text(drug.strength)
             .row();
         if (!collected) {
             continue;
@@ -282,7 +282,7 @@ void OutpatientDesk::dispense(Rng& rng, const DemoDay& day, const Visit& visit,
             .integer(1)
             .text(handedOut)
             .integer(line.doses)
-            .text(drug.spec)
+            .text(drug.strength)
             .row();
     }
 }

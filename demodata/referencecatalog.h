@@ -38,16 +38,16 @@ struct Drug {
     std::string code;
     std::string name;
     std::string pym;
-    std::string spec;
-    std::string unit;     // dispensing unit; prices are per unit
-    std::string bigUnit;  // packing unit
+    std::string strength;  // strength and pack size, as printed: "0.25g*24粒"
+    std::string unit;      // dispensing unit; prices are per unit
+    std::string bigUnit;   // packing unit
     int perBigUnit = 1;
     Cents retail = 0;
     Cents wholesale = 0;
-    std::string bigType;  // a name of data_ypbigtype or data_ypbigtype_z
-    std::string form;     // dosage form, the catalogue's type
-    std::string origin;   // a name of data_add_x or data_add_z
-    std::string special;  // 麻醉, 精神, 毒性, 贵重自费 or empty
+    std::string bigType;       // a name of data_ypbigtype or data_ypbigtype_z
+    std::string form;          // dosage form, the catalogue's type
+    std::string origin;        // a name of data_add_x or data_add_z
+    std::string controlClass;  // 麻醉, 精神, 毒性, 贵重自费 or empty
     GoodsKind kind = GoodsKind::Western;
     bool injection = false;  // given by infusion or injection on the ward
 };

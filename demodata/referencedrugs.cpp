@@ -9,17 +9,17 @@ namespace orbista::demo {
 
 namespace {
 
-// One catalogue line; a second specification makes a second item under its own code.
+// One catalogue line; a second strength or pack size makes a second item under its own code.
 struct Seed {
     const char* name;
     const char* pym;
-    const char* spec;
+    const char* strength;
     const char* unit;
     int retail;  // fen per unit
     const char* bigType;
     const char* form;
-    const char* special = "";
-    const char* spec2 = nullptr;
+    const char* controlClass = "";
+    const char* strength2 = nullptr;
     int retail2 = 0;
 };
 
@@ -30,7 +30,7 @@ struct HerbSeed {
     int retailPerGram;  // fen
     const char* bigType;
     const char* origin;
-    const char* special = "";
+    const char* controlClass = "";
 };
 
 const std::vector<Seed>& westernSeeds() {
@@ -579,13 +579,13 @@ std::vector<Drug> drugCatalogue(const std::vector<CodeName>& westernOrigins) {
     };
     auto addSeeds = [&](const std::vector<Seed>& seeds, GoodsKind kind) {
         for (const Seed& seed : seeds) {
-            for (int variant = 0; variant < (seed.spec2 ? 2 : 1); ++variant) {
+            for (int variant = 0; variant < (seed.strength2 ? 2 : 1); ++variant) {
                 Drug drug;
                 drug.kind = kind;
                 drug.code = codeFor(kind);
                 drug.name = seed.name;
                 drug.pym = seed.pym;
-                drug.spec = variant == 0 ? seed.spec : seed.spec2;
+                drug.strength = variant == 0 ? seed.strength : seed.strength2;
                 drug.unit = seed.unit;
                 std::tie(drug.bigUnit, drug.perBigUnit) = packingOf(drug.unit);
                 drug.retail = variant == 0 ? seed.retail : seed.retail2;
@@ -593,7 +593,7 @@ std::vector<Drug> drugCatalogue(const std::vector<CodeName>& westernOrigins) {
                 drug.bigType = seed.bigType;
                 drug.form = seed.form;
                 drug.origin = originFor(drugs.size());
-                drug.special = seed.special;
+                drug.controlClass = seed.controlClass;
                 drug.injection = isInjection(seed);
                 drugs.push_back(std::move(drug));
             }
@@ -606,7 +606,7 @@ std::vector<Drug> drugCatalogue(const std::vector<CodeName>& westernOrigins) {
         drug.code = codeFor(GoodsKind::Herbal);
         drug.name = seed.name;
         drug.pym = seed.pym;
-        drug.spec = "饮片";
+        drug.strength = "饮片";
         drug.unit = "g";
         std::tie(drug.bigUnit, drug.perBigUnit) = packingOf(drug.unit);
         drug.retail = seed.retailPerGram;
@@ -614,7 +614,7 @@ std::vector<Drug> drugCatalogue(const std::vector<CodeName>& westernOrigins) {
         drug.bigType = seed.bigType;
         drug.form = "饮片";
         drug.origin = seed.origin;
-        drug.special = seed.special;
+        drug.controlClass = seed.controlClass;
         drugs.push_back(std::move(drug));
     }
     addSeeds(patentSeeds(), GoodsKind::Patent);

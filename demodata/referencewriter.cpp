@@ -51,7 +51,7 @@ void writeDrugs(WriterSet& writers, const ReferenceCatalog& catalog) {
             .text(drug.name)
             .text(drug.pym)
             .text(drug.origin)
-            .text(drug.spec)
+            .text(drug.strength)
             .text(drug.bigType)
             .text(drug.form)
             .text(drug.bigUnit)
@@ -64,7 +64,7 @@ void writeDrugs(WriterSet& writers, const ReferenceCatalog& catalog) {
             .text(drug.unit)
             .text(drug.unit)
             .text(goodsStyle(drug.kind))
-            .text(drug.special)
+            .text(drug.controlClass)
             .row();
     }
 
