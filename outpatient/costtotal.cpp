@@ -6,6 +6,10 @@ namespace orbista::costtotal {
 
 namespace {
 
+const QString kTotalsTable = QStringLiteral("select * from mz_total");
+const QString kDepartmentNames = QStringLiteral("select name from data_depa order by code");
+const QString kDoctorDepartment = QStringLiteral("select depa from data_doctor where code=:a1");
+
 const QString kDayRange = QStringLiteral(
     "(convert(varchar(10),fydate,20)>=:a1) and (convert(varchar(10),fydate,20)<=:a2)");
 
@@ -71,6 +75,25 @@ Refill refillTotals(Database& db, const Filter& filter) {
     return refill;
 }
 
+QString totalsTableStatement() {
+    return kTotalsTable;
+}
+
+QStringList departmentNames(Database& db) {
+    auto rs = db.query(kDepartmentNames);
+    QStringList names;
+    const int n = rs->recordCount();
+    for (int row = 0; row < n; ++row) {
+        names << rs->text(row, 0);
+    }
+    return names;
+}
+
+QString doctorDepartment(Database& db, const QString& doctorCode) {
+    auto rs = db.query(kDoctorDepartment, {{":a1", doctorCode}});
+    return rs->isEmpty() ? QString() : rs->text(0, 0);
+}
+
 QStringList statements() {
     QStringList all;
     for (Mode mode : {Mode::Cashier, Mode::Doctor, Mode::Department, Mode::Whole}) {
@@ -82,7 +105,8 @@ QStringList statements() {
     Filter everyDepartment;
     all << chargeRows(everyDepartment).sql << groupedTotals(everyDepartment).sql;
     all << QStringLiteral("select * from data_fy_mz") << QStringLiteral("delete mz_total")
-        << QStringLiteral("insert into mz_total (name,toatl) values (:v0,:v1)");
+        << QStringLiteral("insert into mz_total (name,toatl) values (:v0,:v1)") << kTotalsTable
+        << kDepartmentNames << kDoctorDepartment;
     return all;
 }
 

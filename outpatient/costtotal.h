@@ -41,6 +41,13 @@ struct Refill {
 // leaves the previous contents, and two workstations refilling at once never mix rows.
 Refill refillTotals(Database& db, const Filter& filter);
 
+// The scratch table as the screen lists and prints it.
+QString totalsTableStatement();
+// The plain department names the department list offers after its code-name items.
+QStringList departmentNames(Database& db);
+// The department (data_doctor.depa) of the doctor with this code; empty when unknown.
+QString doctorDepartment(Database& db, const QString& doctorCode);
+
 // Every statement text this unit sends, for the T-SQL syntax check.
 QStringList statements();
 

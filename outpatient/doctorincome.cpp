@@ -20,8 +20,10 @@ Statement charges(const QString& doctorName, const QString& startDay, const QStr
 }
 
 Statement summary(const QString& startDay, const QString& endDay) {
-    return {QStringLiteral("select sum(fyprice) doctorsum,fydoctor,fydepa from mz_cost where ") +
-                kDayRange + QStringLiteral(" group by fydoctor,fydepa"),
+    // A name stored with blanks around it is the same doctor, as in the charge list.
+    return {QStringLiteral("select sum(fyprice) doctorsum,ltrim(rtrim(fydoctor)) fydoctor,fydepa "
+                           "from mz_cost where ") +
+                kDayRange + QStringLiteral(" group by ltrim(rtrim(fydoctor)),fydepa"),
             {{":a1", startDay}, {":a2", endDay}}};
 }
 

@@ -9,7 +9,8 @@ using costtotal::Statement;
 // One doctor's charges (the stored name trimmed before comparing, so " 王建国 " matches
 // 王建国), or every charge of the range when the doctor name is empty.
 Statement charges(const QString& doctorName, const QString& startDay, const QString& endDay);
-// The range totalled by doctor and department: doctorsum, fydoctor, fydepa.
+// The range totalled by doctor (the stored name trimmed) and department: doctorsum,
+// fydoctor, fydepa.
 Statement summary(const QString& startDay, const QString& endDay);
 // The range's grand total: fysum.
 Statement rangeTotal(const QString& startDay, const QString& endDay);

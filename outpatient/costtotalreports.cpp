@@ -1,0 +1,134 @@
+#include "costtotalreports.h"
+
+#include "reportlayout.h"
+
+#include <QDate>
+#include <QLocale>
+
+namespace orbista::costtotal {
+
+using namespace report;
+
+namespace {
+
+const QString kAmountMask = QStringLiteral("###,###,##0.00");
+constexpr double kTitlePoints = 14;
+
+}  // namespace
+
+Scope scopeOf(Mode mode, const QString& department, const QString& doctor,
+              const QString& doctorDepartment) {
+    switch (mode) {
+        case Mode::Department:
+            if (department.isEmpty()) {
+                return {QStringLiteral("统计科室:全部"), QStringLiteral("全部"),
+                        QStringLiteral("全部医生")};
+            }
+            return {QStringLiteral("统计科室:") + department, department,
+                    department + QStringLiteral("全部医生")};
+        case Mode::Doctor:
+            if (doctor.isEmpty()) {
+                return {QStringLiteral("统计医生：全部"), QStringLiteral("全部科室"),
+                        QStringLiteral("全部")};
+            }
+            return {QStringLiteral("统计医生：") + doctor, doctorDepartment, doctor};
+        case Mode::Whole:
+            return {QStringLiteral("统计科室：全部科室"), QStringLiteral("全部科室"),
+                    QStringLiteral("全部医生")};
+        case Mode::Cashier:
+            return {QStringLiteral("该收费员所收费用全部科室"),
+                    QStringLiteral("该收费员所收费用全部科室"),
+                    QStringLiteral("该收费员所收费用全部医生")};
+    }
+    return {};
+}
+
+QString shortDate(const QString& day) {
+    const QDate date = QDate::fromString(day, QStringLiteral("yyyy-MM-dd"));
+    return QLocale::system().toString(date, QLocale::ShortFormat);
+}
+
+void buildDetailTable(ReportLayout& r) {
+    r.page(PageSize::A4).margins(10).title(QStringLiteral("收费统计明细表"));
+
+    Band& header = r.band(BandKind::ColumnHeader, 34);
+    header.label(QStringLiteral("cap1"), 0, 2, 190, 9)
+        .caption(QStringLiteral("医院收费统计明细表"))
+        .font(QStringLiteral("宋体"), kTitlePoints, true)
+        .alignCenter();
+    header.text(QStringLiteral("报告日期："), 10, 14, 22, 6);
+    header.label(QStringLiteral("qrbegin"), 32, 14, 24, 6);
+    header.text(QStringLiteral("-------"), 56, 14, 14, 6);
+    header.label(QStringLiteral("qrend"), 70, 14, 24, 6);
+    header.label(QStringLiteral("off"), 110, 14, 80, 6);
+    header.text(QStringLiteral("项     目"), 0, 24, 50, 9).frame(Side::All).alignCenter();
+    header.text(QStringLiteral("摘                                要"), 50, 24, 80, 9)
+        .frame(Side::All)
+        .alignCenter();
+    header.text(QStringLiteral("金      额"), 130, 24, 60, 9).frame(Side::All).alignCenter();
+
+    Band& detail = r.band(BandKind::Detail, 8);
+    detail.field(QStringLiteral("name"), 0, 0, 50, 8).frame(Side::All);
+    detail.rectangle(50, 0, 80, 8);
+    detail.field(QStringLiteral("toatl"), 130, 0, 60, 8)
+        .mask(kAmountMask)
+        .alignRight()
+        .frame(Side::All);
+
+    Band& summary = r.band(BandKind::Summary, 22);
+    summary.text(QStringLiteral("总合计："), 100, 2, 30, 7);
+    summary.expression(QStringLiteral("SUM(ADOQuerytotal.toatl)"), 130, 2, 60, 7)
+        .name(QStringLiteral("total"))
+        .mask(kAmountMask)
+        .alignRight();
+    summary.text(QStringLiteral("制表："), 0, 12, 14, 6);
+    summary.label(QStringLiteral("qrman"), 14, 12, 50, 6);
+    summary.text(QStringLiteral("制表时间："), 100, 12, 22, 6);
+    summary.system(SystemData::DateTime, 122, 12, 68, 6);
+
+    r.band(BandKind::PageFooter, 8);
+}
+
+void fillDetailTable(ReportLayout& r, const PrintTexts& t) {
+    const QString title = t.hospitalName + QStringLiteral("收费统计明细表");
+    r.title(title);
+    r.setCaption(QStringLiteral("cap1"), title);
+    r.setCaption(QStringLiteral("qrbegin"), t.startDay);
+    r.setCaption(QStringLiteral("qrend"), t.endDay);
+    r.setCaption(QStringLiteral("off"), t.scope.detailLine);
+    r.setCaption(QStringLiteral("qrman"), t.operatorName);
+}
+
+void buildSummarySheet(ReportLayout& r) {
+    r.page(PageSize::A4).margins(10).title(QStringLiteral("收费统计汇总表"));
+    Band& title = r.band(BandKind::Title, 90);
+    title.label(QStringLiteral("cap2"), 0, 4, 190, 10)
+        .caption(QStringLiteral("收费统计汇总表"))
+        .font(QStringLiteral("宋体"), kTitlePoints, true)
+        .alignCenter();
+    const std::pair<const char*, const char*> rows[] = {{"统计日期", "print_date"},
+                                                        {"统计科室", "tjks"},
+                                                        {"统计医生", "tjdoctor"},
+                                                        {"费用总计", "sum"},
+                                                        {"统计员", "tjy"}};
+    double y = 24;
+    for (const auto& [caption, name] : rows) {
+        title.text(QString::fromUtf8(caption), 20, y, 50, 11).frame(Side::All).alignCenter();
+        title.label(QString::fromUtf8(name), 70, y, 100, 11).frame(Side::All);
+        y += 11;
+    }
+}
+
+void fillSummarySheet(ReportLayout& r, const PrintTexts& t) {
+    const QString title = t.hospitalName + QStringLiteral("收费统计汇总表");
+    r.title(title);
+    r.setCaption(QStringLiteral("cap2"), title);
+    r.setCaption(QStringLiteral("print_date"),
+                 shortDate(t.startDay) + QStringLiteral("--") + shortDate(t.endDay));
+    r.setCaption(QStringLiteral("tjks"), t.scope.department);
+    r.setCaption(QStringLiteral("tjdoctor"), t.scope.doctor);
+    r.setCaption(QStringLiteral("sum"), QStringLiteral("￥") + t.total.toString(2));
+    r.setCaption(QStringLiteral("tjy"), t.operatorName);
+}
+
+}  // namespace orbista::costtotal
