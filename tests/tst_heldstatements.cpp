@@ -4,7 +4,10 @@
 #include "Unitchangepass.h"
 #include "Unitdm1.h"
 #include "codeentry.h"
+#include "costtotal.h"
 #include "database.h"
+#include "doctorincome.h"
+#include "feecrosstab.h"
 #include "lookuppicker.h"
 #include "operatorlogin.h"
 #include "testsupport.h"
@@ -23,6 +26,9 @@ QList<std::pair<QString, QStringList>> heldStatements() {
         {"password change", Tfrmchangepass::statements()},
         {"code entry", codeEntryStatements()},
         {"lookup picker", LookupPicker::statements()},
+        {"outpatient income statistics", costtotal::statements()},
+        {"outpatient doctor income", doctorincome::statements()},
+        {"outpatient fee cross tables", {feecrosstab::feeNamesStatement()}},
     };
 }
 
