@@ -83,7 +83,7 @@ void FeeCrossTabScreen::previewStatistics() {
         return;
     }
 
-    BitBtn1->setCursor(Qt::BusyCursor);
+    BitBtn1->setCursor(Qt::WaitCursor);
     const QStringList names = feecrosstab::feeNames(db_, start, end);
     feecrosstab::checkAmountColumns(*adp1, names);
     feecrosstab::fillReport(

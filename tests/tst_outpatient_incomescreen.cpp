@@ -381,6 +381,8 @@ void TestOutpatientIncomeScreen::printChoice() {
     auto* departments = s.get<QComboBox>("comboboxdepa");
     const int listed = departments->count();
 
+    // Back from another window (an earlier preview) the pickers show today again.
+    s.dialog.FormActivate();
     prompts_->clear();
     prompts_->answerInput(answer);
     s.get<QPushButton>("bitbtnprint")->click();
