@@ -1,8 +1,10 @@
 #include "admincommands.h"
 
+#include "clientprocedures.h"
 #include "database.h"
 #include "democommand.h"
 #include "schema.h"
+#include "storedprocedures.h"
 
 #include <optional>
 
@@ -18,7 +20,9 @@ void printUsage(QTextStream& err) {
     err << "usage: orbista-admin <command> [options]\n"
            "commands:\n"
            "  schema --dialect sqlite|mssql  print the DDL of every table and index\n"
-           "  init                           create the missing tables in the database that\n"
+           "  procedures                     print the T-SQL of the stored procedures\n"
+           "  init                           create the missing tables (and on SQL Server the\n"
+           "                                 client's procedures) in the database that\n"
            "                                 orbista.udl in the working directory names\n"
            "  check                          list the tables, columns and procedures that\n"
            "                                 database lacks; prints \"ok\" when none\n"
@@ -81,6 +85,14 @@ int initSchema(QTextStream& out, QTextStream& err) {
         Transaction guard(db);
         for (const schema::TableDef& table : schema::tables()) {
             if (catalog.columnsByTable.contains(table.name.toLower())) {
+                // Our own SQLite file also gets indexes added since it was made; a hospital's
+                // server tables are the DBA's to index.
+                if (db.dialect() == Dialect::Sqlite) {
+                    for (const QString& index : schema::createIndexStatements(
+                             table, db.dialect(), schema::Creation::IfMissing)) {
+                        db.execute(index);
+                    }
+                }
                 continue;
             }
             db.execute(
@@ -92,6 +104,14 @@ int initSchema(QTextStream& out, QTextStream& err) {
             created.append(table.name);
         }
         guard.commit();
+        if (db.dialect() == Dialect::SqlServer) {
+            for (const StoredProcedure& p : storedProcedures()) {
+                db.execute(QStringLiteral("IF OBJECT_ID(N'%1', N'P') IS NOT NULL DROP PROCEDURE %1")
+                               .arg(p.name));
+                db.execute(p.tsql);
+                out << "created procedure " << p.name << '\n';
+            }
+        }
     } catch (const DbError& error) {
         err << error.message() << '\n';
         return kFailed;
@@ -138,11 +158,15 @@ int run(const QStringList& arguments) {
 }
 
 int run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    registerClientProcedures();
     const QString command = arguments.value(1);
     const QStringList options = arguments.mid(2);
     int code = kUsage;
     if (command == QLatin1String("schema")) {
         code = printSchema(options, out, err);
+    } else if (command == QLatin1String("procedures") && options.isEmpty()) {
+        out << storedProceduresScript();
+        code = kDone;
     } else if (command == QLatin1String("init") && options.isEmpty()) {
         code = initSchema(out, err);
     } else if (command == QLatin1String("check") && options.isEmpty()) {

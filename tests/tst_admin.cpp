@@ -49,6 +49,8 @@ class AdminTest : public QObject {
     void badCommandLinesGetTheUsage();
     void schemaPrintsEveryTable_data();
     void schemaPrintsEveryTable();
+    void initAddsLaterIndexesToOurFile();
+    void proceduresPrintsTheTsqlBodies();
 
   private:
     void writeUdl(const QByteArray& content);
@@ -111,6 +113,26 @@ void AdminTest::initLeavesExistingTablesAlone() {
     db.openSqlite(QDir::current().absoluteFilePath(QStringLiteral("orbista.db")));
     auto rows = db.query(QStringLiteral("select name from mz_total"));
     QCOMPARE(rows->recordCount(), 1);
+}
+
+void AdminTest::initAddsLaterIndexesToOurFile() {
+    test::writeSqliteUdl(dir_->path(), QStringLiteral("orbista.db"));
+    QCOMPARE(runAdmin({QStringLiteral("init")}).code, 0);
+    execute(QStringLiteral("drop index ix_mz_cost_fydate_day10"));
+    QCOMPARE(runAdmin({QStringLiteral("init")}).code, 0);
+    Database db;
+    db.openSqlite(QDir::current().absoluteFilePath(QStringLiteral("orbista.db")));
+    auto plan = db.query(QStringLiteral(
+        "explain query plan select * from mz_cost where substr(fydate,1,10)>='2026-03-01'"));
+    QVERIFY2(plan->text(0, plan->columnCount() - 1).contains(u"ix_mz_cost_fydate_day10"),
+             qPrintable(plan->text(0, plan->columnCount() - 1)));
+}
+
+void AdminTest::proceduresPrintsTheTsqlBodies() {
+    const Outcome printed = runAdmin({QStringLiteral("procedures")});
+    QCOMPARE(printed.code, 0);
+    QVERIFY(printed.out.contains(QStringLiteral("CREATE PROCEDURE mz_fenlei_total")));
+    QVERIFY(printed.out.contains(QStringLiteral("\nGO\n")));
 }
 
 void AdminTest::checkNamesADroppedColumn_data() {
