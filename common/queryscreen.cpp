@@ -19,6 +19,13 @@ namespace {
 
 const QColor kLime(0, 255, 0);
 
+void restoreCursor(bool& waitCursor) {
+    if (waitCursor) {
+        QApplication::restoreOverrideCursor();
+        waitCursor = false;
+    }
+}
+
 void paintBase(QWidget* w, const QColor& c) {
     QPalette p = w->palette();
     p.setColor(QPalette::Base, c);
@@ -99,8 +106,11 @@ bool QueryScreen::checkDateRange(RangeComparison comparison, const QString& text
 
 void QueryScreen::setupRecordButtons(QAbstractButton* prior, QAbstractButton* next,
                                      ResultGrid* grid) {
-    prior->setObjectName(QStringLiteral("bitbtnprior"));
-    next->setObjectName(QStringLiteral("bitbtnnext"));
+    // A new result starts with both buttons usable again.
+    connect(grid->resultModel(), &QAbstractItemModel::modelReset, this, [prior, next] {
+        prior->setEnabled(true);
+        next->setEnabled(true);
+    });
     connect(prior, &QAbstractButton::clicked, this, [prior, next, grid] {
         ResultSet* rs = grid->resultModel()->result();
         if (!rs || rs->bof()) {
@@ -124,7 +134,11 @@ void QueryScreen::setupRecordButtons(QAbstractButton* prior, QAbstractButton* ne
 }
 
 void QueryScreen::runOnEnter(QWidget* box, QAbstractButton* button) {
-    enterButtons_.insert(box, button);
+    onEnter(box, [button] { button->click(); });
+}
+
+void QueryScreen::onEnter(QWidget* box, std::function<void()> handler) {
+    enterHandlers_.insert(box, std::move(handler));
     box->installEventFilter(this);
 }
 
@@ -182,11 +196,12 @@ bool QueryScreen::guarded(const std::function<void()>& work, bool waitCursor) {
         work();
     } catch (const DbError& e) {
         ok = false;
-        if (waitCursor) {
-            QApplication::restoreOverrideCursor();
-            waitCursor = false;
-        }
+        restoreCursor(waitCursor);
         prompter().errorBox(this, e.message());
+    } catch (const std::exception& e) {
+        ok = false;
+        restoreCursor(waitCursor);
+        prompter().errorBox(this, QString::fromUtf8(e.what()));
     }
     if (waitCursor) {
         QApplication::restoreOverrideCursor();
@@ -235,9 +250,11 @@ bool QueryScreen::eventFilter(QObject* watched, QEvent* event) {
     auto* w = qobject_cast<QWidget*>(watched);
     if (w && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        QAbstractButton* button = enterButtons_.value(w);
-        if (button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-            button->click();
+        const auto handler = enterHandlers_.constFind(w);
+        if (handler != enterHandlers_.constEnd() &&
+            (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            const auto run = handler.value();  // the handler may replace the table
+            run();
             return true;
         }
     } else if (w && event->type() == QEvent::FocusIn) {

@@ -58,6 +58,9 @@ class QueryScreen : public QDialog {
     // --- wiring ---
     // Enter in `box` presses `button` (runs the query).
     void runOnEnter(QWidget* box, QAbstractButton* button);
+    // Enter in `box` runs `handler` (a code lookup, a move to the next box); the key goes no
+    // further, so the dialog's default button does not fire as well.
+    void onEnter(QWidget* box, std::function<void()> handler);
     // Entering `box` checks `mode`; entering `mode` moves into `box`.
     void bindFilterMode(QRadioButton* mode, QWidget* box);
     // Lime green while focused, `normal` otherwise.
@@ -75,8 +78,9 @@ class QueryScreen : public QDialog {
     std::optional<QString> inputBox(const QString& title, const QString& label,
                                     const QString& text = {});
     void preview(PreviewSession& session);
-    // Runs `work`; a database error is shown with the driver's text and the screen stays as
-    // it was after the last step that succeeded. `waitCursor` shows the SQL-wait cursor.
+    // Runs `work`; a database error is shown with the driver's text (any other failure, such
+    // as a report the result cannot fill, with its own) and the screen stays as it was after
+    // the last step that succeeded. `waitCursor` shows the SQL-wait cursor.
     bool guarded(const std::function<void()>& work, bool waitCursor = false);
 
     // --- handlers a screen overrides ---
@@ -96,7 +100,7 @@ class QueryScreen : public QDialog {
     OperatorPanel operatorStyle_ = OperatorPanel::Prefixed;
     DatePicker* start_ = nullptr;
     DatePicker* end_ = nullptr;
-    QHash<QWidget*, QAbstractButton*> enterButtons_;
+    QHash<QWidget*, std::function<void()>> enterHandlers_;
     QHash<QWidget*, QRadioButton*> modeOfBox_;
     QHash<QRadioButton*, QWidget*> boxOfMode_;
     QHash<QWidget*, QColor> focusColours_;

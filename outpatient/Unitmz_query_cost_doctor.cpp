@@ -3,9 +3,7 @@
 #include "codeentry.h"
 #include "database.h"
 #include "doctorincome.h"
-#include "enterkey.h"
 #include "report.h"
-#include "reportguard.h"
 #include "resultgrid.h"
 #include "screenwidgets.h"
 #include "session.h"
@@ -172,7 +170,7 @@ void Tfrmmz_query_cost_doctor::EditdoctorcodeKeyPress() {
         editdoctor->setFocus();
         return;
     }
-    guardedReport(*this, [this] { lookUpDoctor(); });
+    guarded([this] { lookUpDoctor(); });
 }
 
 void Tfrmmz_query_cost_doctor::lookUpDoctor() {
@@ -194,7 +192,7 @@ void Tfrmmz_query_cost_doctor::lookUpDoctor() {
 }
 
 void Tfrmmz_query_cost_doctor::bitbtnqueryClick() {
-    guardedReport(*this, [this] { listCharges(); });
+    guarded([this] { listCharges(); });
 }
 
 void Tfrmmz_query_cost_doctor::listCharges() {
@@ -212,8 +210,6 @@ void Tfrmmz_query_cost_doctor::listCharges() {
     DBGrid1->bind(rows.get(), chargeColumns());
     QuickRep2_->bind(rows.get());
     ADOQuerymz_cost = std::move(rows);
-    bitbtnprior->setEnabled(true);
-    bitbtnnext->setEnabled(true);
     Panel2->setText(QStringLiteral("符合条件的费用条数:") + QString::number(totals.count));
     DBGrid2->hide();
     DBGrid1->show();
@@ -229,7 +225,7 @@ void Tfrmmz_query_cost_doctor::listCharges() {
 }
 
 void Tfrmmz_query_cost_doctor::SpeedButton1Click() {
-    guardedReport(*this, [this] { totalByDoctor(); });
+    guarded([this] { totalByDoctor(); });
 }
 
 void Tfrmmz_query_cost_doctor::totalByDoctor() {

@@ -2,9 +2,7 @@
 
 #include "codeentry.h"
 #include "database.h"
-#include "enterkey.h"
 #include "report.h"
-#include "reportguard.h"
 #include "resultgrid.h"
 #include "session.h"
 
@@ -81,8 +79,6 @@ void Tfrmmz_query_cost_total::wireForm() {
             [this] { Editdoctorcode->setText(codeOfItem(ComboBox1->currentText())); });
 
     setupRecordButtons(SpeedButton2, SpeedButton3, DBGrid2);
-    SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
-    SpeedButton3->setObjectName(QStringLiteral("SpeedButton3"));
     connect(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
     connect(bitbtnprint, &QPushButton::clicked, this, [this] { bitbtnprintClick(); });
     connect(SpeedButton4, &QPushButton::clicked, this, &QDialog::reject);
@@ -181,8 +177,6 @@ void Tfrmmz_query_cost_total::runQuery() {
     DBGrid2->bind(rows.get(), chargeColumns());
     ADOQuerymz_cost = std::move(rows);
     // A new result: both record buttons may move again.
-    SpeedButton2->setEnabled(true);
-    SpeedButton3->setEnabled(true);
     if (ADOQuerymz_cost->isEmpty()) {
         message(QStringLiteral("没有数据"), QStringLiteral("系统操作提示："));
         filterBoxOf(filter.mode)->setFocus();
@@ -225,7 +219,7 @@ costtotal::PrintTexts Tfrmmz_query_cost_total::printTexts() {
 }
 
 void Tfrmmz_query_cost_total::bitbtnprintClick() {
-    guardedReport(*this, [this] {
+    guarded([this] {
         const costtotal::PrintTexts texts = printTexts();
         report::chooseAndPreview(this,
                                  {{QStringLiteral("d"), QuickRep1_.get(),
