@@ -218,6 +218,11 @@ void TestQueryScreen::recordButtonsOnEmptyResult() {
     QVERIFY(!s.next->isEnabled());
     s.prior->click();
     QVERIFY(!s.prior->isEnabled());
+    // the next query's rows make both usable again
+    auto rows = ResultSet::fromRows({"code"}, {{"A"}});
+    s.grid->bind(rows.get());
+    QVERIFY(s.prior->isEnabled());
+    QVERIFY(s.next->isEnabled());
 }
 
 void TestQueryScreen::recordButtonsWalkTheRows() {
