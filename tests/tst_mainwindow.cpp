@@ -1,5 +1,6 @@
 #include "Sdimain.h"
 #include "Unitchangepass.h"
+#include "Unitmz_xyf_onland.h"
 #include "commandtable.h"
 #include "database.h"
 #include "prompts.h"
@@ -37,6 +38,7 @@ class TestMainWindow : public QObject {
     void unbuiltCommandsAreDisabledWithATip();
     void hourglassRestoredWhenCreationFails();
     void exitCancelledChangesNothing();
+    void reloginShowsAFreshLoginWindow();
     void passwordChangeFlows();
     void secondChangeInOneRunUsesTheNewPassword();
 
@@ -258,6 +260,30 @@ void TestMainWindow::exitCancelledChangesNothing() {
     prompts_->answer(PromptAnswer::Ok);
     main_->close();
     QCOMPARE(exits, 1);
+}
+
+void TestMainWindow::reloginShowsAFreshLoginWindow() {
+    db_->append(QStringLiteral("data_oper"), {"code", "name", "pass", "grade"},
+                {"1001", "张会计", "pw", "财务科查询"});
+    db_->append(QStringLiteral("data_oper"), {"code", "name", "pass", "grade"},
+                {"0000", "陈管理", "admin", "系统管理员"});
+    main_->setReloginHook([this](Tfrm_query_main* m) { relogin(*db_, m); });
+    main_->show();
+    main_->findChild<QAction*>(QStringLiteral("N6"))->trigger();
+    QVERIFY(!main_->isVisible());
+    QVERIFY(!QApplication::overrideCursor());
+    auto* login = main_->findChild<Tfrmmz_xyf_onland*>();
+    QVERIFY(login && login->isVisible());
+    for (const char* box : {"Editcode", "Editname", "editpass"}) {
+        QVERIFY(login->findChild<QLineEdit*>(QString::fromLatin1(box))->text().isEmpty());
+    }
+    login->findChild<QLineEdit*>(QStringLiteral("Editcode"))->setText(QStringLiteral("0000"));
+    login->findChild<QLineEdit*>(QStringLiteral("editpass"))->setText(QStringLiteral("admin"));
+    login->SpeedButtonsureClick();
+    QVERIFY(main_->isVisible());
+    QVERIFY(!login->isVisible());
+    QCOMPARE(Session::current().operatorName, QStringLiteral("陈管理"));
+    QCOMPARE(Session::current().loginDepartmentCode, QStringLiteral("01"));
 }
 
 void TestMainWindow::passwordChangeFlows() {

@@ -104,6 +104,8 @@ void TestQueryScreen::dateDefaults_data() {
     QTest::newRow("yesterday/today") << int(DateDefault::YesterdayToday) << 1 << true << true;
     QTest::newRow("minus 30/now") << int(DateDefault::Minus30Now) << 30 << false << false;
     QTest::newRow("same day/now") << int(DateDefault::SameDayNow) << 0 << true << false;
+    QTest::newRow("single today") << int(DateDefault::SingleToday) << 0 << true << true;
+    QTest::newRow("single now") << int(DateDefault::SingleNow) << 0 << false << false;
 }
 
 void TestQueryScreen::dateDefaults() {
