@@ -235,17 +235,17 @@ std::unique_ptr<ResultSet> Database::call(ProcedureCall& call) {
     return rows ? std::move(rows) : std::make_unique<ResultSet>();
 }
 
-std::unique_ptr<ResultSet> Database::callSqlServer(ProcedureCall& call) {
+Database::SqlServerCall Database::sqlServerCall(const ProcedureCall& call) {
     // OUT values of a procedure that also returns rows arrive only after its last result set,
     // so they are copied into variables and selected at the end.
     QStringList declarations;
     QStringList arguments;
     QStringList outputs;
-    Params params;
+    SqlServerCall built;
     int n = 0;
     for (const ProcParam& p : call.params()) {
         const QString placeholder = QStringLiteral(":p%1").arg(n);
-        params.append({placeholder, p.value});
+        built.params.append({placeholder, p.value});
         if (p.output) {
             const QString variable = QStringLiteral("@o%1").arg(n);
             declarations << QStringLiteral("DECLARE %1 %2; SET %1 = %3;")
@@ -257,11 +257,19 @@ std::unique_ptr<ResultSet> Database::callSqlServer(ProcedureCall& call) {
         }
         ++n;
     }
-    QString sql = QStringLiteral("SET NOCOUNT ON; ") + declarations.join(u' ') +
-                  QStringLiteral(" EXEC ") + call.name() + u' ' + arguments.join(u',') + u';';
-    if (!outputs.isEmpty()) {
-        sql += QStringLiteral(" SELECT ") + outputs.join(u',') + u';';
+    built.sql = QStringLiteral("SET NOCOUNT ON; ") + declarations.join(u' ') +
+                QStringLiteral(" EXEC ") + call.name() + u' ' + arguments.join(u',') + u';';
+    built.hasOutputs = !outputs.isEmpty();
+    if (built.hasOutputs) {
+        built.sql += QStringLiteral(" SELECT ") + outputs.join(u',') + u';';
     }
+    return built;
+}
+
+std::unique_ptr<ResultSet> Database::callSqlServer(ProcedureCall& call) {
+    const SqlServerCall built = sqlServerCall(call);
+    const QString& sql = built.sql;
+    const Params& params = built.params;
     auto query = run(sql, params, true);
     std::vector<std::unique_ptr<ResultSet>> resultSets;
     do {
@@ -269,7 +277,7 @@ std::unique_ptr<ResultSet> Database::callSqlServer(ProcedureCall& call) {
             resultSets.push_back(ResultSet::readAll(*query));
         }
     } while (query->nextResult());
-    if (!outputs.isEmpty() && !resultSets.empty()) {
+    if (built.hasOutputs && !resultSets.empty()) {
         ResultSet& out = *resultSets.back();
         for (ProcParam& p : call.params()) {
             const int column = out.columnIndex(stripAt(p.name));

@@ -120,6 +120,14 @@ class Database {
     // The statement text actually sent for `sql` on this connection's dialect.
     QString adapt(const QString& sql) const;
 
+    // The batch that calls a procedure on SQL Server, with its parameters bound by name.
+    struct SqlServerCall {
+        QString sql;
+        Params params;
+        bool hasOutputs = false;
+    };
+    static SqlServerCall sqlServerCall(const ProcedureCall& call);
+
   private:
     friend class ResultSet;
     void finishPendingFetch();

@@ -46,6 +46,7 @@ class TestHeldStatements : public QObject {
     Q_OBJECT
   private Q_SLOTS:
     void parseAsTsql();
+    void procedureCallsParseAsTsql();
     void runOnSqlite_data();
     void runOnSqlite();
 };
@@ -54,6 +55,33 @@ void TestHeldStatements::parseAsTsql() {
     const QString unavailable = test::checkerUnavailable();
     QVERIFY2(unavailable.isEmpty(), qPrintable(unavailable));
     const test::TsqlCheck result = test::checkStatements(allTexts());
+    QVERIFY2(result.exitCode == 0, qPrintable(result.output));
+}
+
+// The batch that calls a procedure on SQL Server: inputs bound, outputs read back by a final
+// select after the procedure's own rows.
+void TestHeldStatements::procedureCallsParseAsTsql() {
+    ProcedureCall rows(QStringLiteral("mz_fenlei_total"));
+    rows.in(QStringLiteral("@startdate"), QStringLiteral("2026-03-01"),
+            QStringLiteral("varchar(10)"))
+        .in(QStringLiteral("@enddate"), QStringLiteral("2026-03-31"), QStringLiteral("varchar(10)"))
+        .in(QStringLiteral("@bz"), QStringLiteral("2"), QStringLiteral("varchar(2)"));
+    ProcedureCall outputs(QStringLiteral("zy_out_feiyon"));
+    outputs.in(QStringLiteral("@code"), QStringLiteral("Z001"), QStringLiteral("varchar(20)"))
+        .inOut(QStringLiteral("@yjk"), 0, QStringLiteral("money"))
+        .inOut(QStringLiteral("@fei"), 0, QStringLiteral("money"))
+        .inOut(QStringLiteral("@sy"), 0, QStringLiteral("money"))
+        .in(QStringLiteral("@bz"), 1, QStringLiteral("smallint"));
+    const Database::SqlServerCall plain = Database::sqlServerCall(rows);
+    const Database::SqlServerCall withOutputs = Database::sqlServerCall(outputs);
+    QVERIFY(!plain.hasOutputs);
+    QVERIFY(withOutputs.hasOutputs);
+    QVERIFY(withOutputs.sql.contains(QStringLiteral("@yjk=@o1 OUTPUT")));
+    QVERIFY(
+        withOutputs.sql.endsWith(QStringLiteral("SELECT @o1 AS [yjk],@o2 AS [fei],@o3 AS [sy];")));
+    const QString unavailable = test::checkerUnavailable();
+    QVERIFY2(unavailable.isEmpty(), qPrintable(unavailable));
+    const test::TsqlCheck result = test::checkStatements({plain.sql, withOutputs.sql});
     QVERIFY2(result.exitCode == 0, qPrintable(result.output));
 }
 
