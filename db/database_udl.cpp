@@ -9,11 +9,11 @@ void Database::openFromUdl(const QString& udlPath) {
     const QString path = udlPath.isEmpty()
                              ? QDir::current().absoluteFilePath(QStringLiteral("orbista.udl"))
                              : udlPath;
-    const ConnectionSpec spec = readUdlFile(path);
-    if (spec.driver == ConnectionSpec::Driver::Sqlite) {
-        openSqlite(spec.sqliteFile);
+    const DataLink link = readUdlFile(path);
+    if (link.driver == DataLink::Driver::Sqlite) {
+        openSqlite(link.sqliteFile);
     } else {
-        openOdbc(spec.odbcConnectionString, spec.dialect);
+        openOdbc(link.odbcConnectionString, link.dialect);
     }
 }
 

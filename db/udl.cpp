@@ -301,7 +301,7 @@ QString odbcDriverName() {
     return configured.isEmpty() ? QStringLiteral("FreeTDS") : configured;
 }
 
-ConnectionSpec sqlServerSpec(const InitKeys& keys, const QString& fileName) {
+DataLink sqlServerSpec(const InitKeys& keys, const QString& fileName) {
     const QString dataSource = keys.value(QStringLiteral("data source")).trimmed();
     if (dataSource.isEmpty()) {
         fail(fileName, QStringLiteral("names no Data Source (the server)"));
@@ -313,15 +313,15 @@ ConnectionSpec sqlServerSpec(const InitKeys& keys, const QString& fileName) {
     const QString driver = odbcDriverName();
     const bool freeTds = driver.compare(QStringLiteral("FreeTDS"), Qt::CaseInsensitive) == 0;
 
-    ConnectionSpec spec;
-    spec.driver = ConnectionSpec::Driver::Odbc;
-    spec.dialect = Dialect::SqlServer;
+    DataLink link;
+    link.driver = DataLink::Driver::Odbc;
+    link.dialect = Dialect::SqlServer;
     // A port given with an instance wins: the Browser is not asked then.
     const QString server = address.port != 0
                                ? QStringLiteral("%1,%2").arg(address.host).arg(address.port)
                                : QStringLiteral("%1\\%2").arg(address.host, address.instance);
-    spec.endpoint = QStringLiteral("SQL Server ") + server;
-    spec.database = keys.value(QStringLiteral("initial catalog")).trimmed();
+    link.endpoint = QStringLiteral("SQL Server ") + server;
+    link.database = keys.value(QStringLiteral("initial catalog")).trimmed();
 
     QString odbc = QStringLiteral("DRIVER=%1;").arg(braced(driver));
     if (!freeTds) {
@@ -334,27 +334,27 @@ ConnectionSpec sqlServerSpec(const InitKeys& keys, const QString& fileName) {
         odbc += QStringLiteral("SERVER=%1;Instance=%2;")
                     .arg(odbcValue(address.host), odbcValue(address.instance));
     }
-    if (!spec.database.isEmpty()) {
-        odbc += QStringLiteral("DATABASE=%1;").arg(odbcValue(spec.database));
+    if (!link.database.isEmpty()) {
+        odbc += QStringLiteral("DATABASE=%1;").arg(odbcValue(link.database));
     }
     if (!isIntegratedSecurity(keys)) {
         // FreeTDS has no integrated security: without credentials it tries the login as is.
-        spec.user = keys.value(QStringLiteral("user id"));
-        if (!spec.user.isEmpty() || keys.contains(QStringLiteral("password"))) {
+        link.user = keys.value(QStringLiteral("user id"));
+        if (!link.user.isEmpty() || keys.contains(QStringLiteral("password"))) {
             odbc += QStringLiteral("UID=%1;PWD=%2;")
-                        .arg(braced(spec.user), braced(keys.value(QStringLiteral("password"))));
+                        .arg(braced(link.user), braced(keys.value(QStringLiteral("password"))));
         }
     }
     if (freeTds) {
         odbc += QStringLiteral("TDS_Version=7.4;ClientCharset=UTF-8;");
     }
-    spec.odbcConnectionString = odbc;
-    return spec;
+    link.odbcConnectionString = odbc;
+    return link;
 }
 
 // ---- ODBC through MSDASQL ----------------------------------------------------------------
 
-ConnectionSpec msdasqlSpec(const InitKeys& keys, const QString& fileName) {
+DataLink msdasqlSpec(const InitKeys& keys, const QString& fileName) {
     QString odbc = keys.value(QStringLiteral("extended properties")).trimmed();
     if (odbc.isEmpty()) {
         QString dsn = keys.value(QStringLiteral("dsn")).trimmed();
@@ -382,36 +382,36 @@ ConnectionSpec msdasqlSpec(const InitKeys& keys, const QString& fileName) {
         }
     }
 
-    ConnectionSpec spec;
-    spec.driver = ConnectionSpec::Driver::Odbc;
-    spec.dialect = Dialect::SqlServer;
-    spec.odbcConnectionString = odbc;
+    DataLink link;
+    link.driver = DataLink::Driver::Odbc;
+    link.dialect = Dialect::SqlServer;
+    link.odbcConnectionString = odbc;
     const QString dsn = odbcParts.value(QStringLiteral("DSN"));
     const QString server = odbcParts.value(QStringLiteral("SERVER"));
-    spec.endpoint = !dsn.isEmpty()      ? QStringLiteral("ODBC data source ") + dsn
+    link.endpoint = !dsn.isEmpty()      ? QStringLiteral("ODBC data source ") + dsn
                     : !server.isEmpty() ? QStringLiteral("ODBC server ") + server
                                         : QStringLiteral("ODBC connection");
-    spec.database = odbcParts.value(QStringLiteral("DATABASE"),
+    link.database = odbcParts.value(QStringLiteral("DATABASE"),
                                     keys.value(QStringLiteral("initial catalog")).trimmed());
-    spec.user = odbcParts.value(QStringLiteral("UID"));
-    return spec;
+    link.user = odbcParts.value(QStringLiteral("UID"));
+    return link;
 }
 
 // ---- Our own SQLite provider -------------------------------------------------------------
 
-ConnectionSpec sqliteSpec(const InitKeys& keys, const QString& baseDir, const QString& fileName) {
+DataLink sqliteSpec(const InitKeys& keys, const QString& baseDir, const QString& fileName) {
     QString path = keys.value(QStringLiteral("data source")).trimmed();
     if (path.isEmpty()) {
         fail(fileName, QStringLiteral("names no Data Source (the SQLite file)"));
     }
     // A file written on Windows may say ".\orbista.db".
     path.replace(u'\\', u'/');
-    ConnectionSpec spec;
-    spec.driver = ConnectionSpec::Driver::Sqlite;
-    spec.dialect = Dialect::Sqlite;
-    spec.sqliteFile = QDir::cleanPath(QDir(baseDir).absoluteFilePath(path));
-    spec.endpoint = QStringLiteral("SQLite file ") + QDir::toNativeSeparators(spec.sqliteFile);
-    return spec;
+    DataLink link;
+    link.driver = DataLink::Driver::Sqlite;
+    link.dialect = Dialect::Sqlite;
+    link.sqliteFile = QDir::cleanPath(QDir(baseDir).absoluteFilePath(path));
+    link.endpoint = QStringLiteral("SQLite file ") + QDir::toNativeSeparators(link.sqliteFile);
+    return link;
 }
 
 bool isSqlServerProvider(const QString& provider) {
@@ -427,7 +427,7 @@ bool isMsdasqlProvider(const QString& provider) {
 
 }  // namespace
 
-QString ConnectionSpec::describe() const {
+QString DataLink::describe() const {
     QString text = endpoint;
     if (text.isEmpty()) {
         text = driver == Driver::Sqlite ? QStringLiteral("SQLite file ") + sqliteFile
@@ -442,8 +442,8 @@ QString ConnectionSpec::describe() const {
     return text;
 }
 
-ConnectionSpec parseInitString(const QString& initString, const QString& baseDir,
-                               const QString& fileName) {
+DataLink parseInitString(const QString& initString, const QString& baseDir,
+                         const QString& fileName) {
     const InitKeys keys = InitStringReader(initString, fileName).read();
     const QString provider = keys.value(QStringLiteral("provider")).trimmed();
     if (provider.isEmpty()) {
@@ -464,7 +464,7 @@ ConnectionSpec parseInitString(const QString& initString, const QString& baseDir
                        .arg(provider));
 }
 
-ConnectionSpec readUdlFile(const QString& path) {
+DataLink readUdlFile(const QString& path) {
     const QFileInfo info(path);
     const QString fileName = QStringLiteral("data-link file \"%1\"")
                                  .arg(QDir::toNativeSeparators(info.absoluteFilePath()));

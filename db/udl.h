@@ -7,7 +7,7 @@
 namespace orbista {
 
 // Where the one connection goes, as read from the data-link file "orbista.udl".
-struct ConnectionSpec {
+struct DataLink {
     enum class Driver { Sqlite, Odbc };
 
     Driver driver = Driver::Sqlite;
@@ -27,11 +27,11 @@ struct ConnectionSpec {
 
 // Reads a data-link file as Windows writes it (UTF-16LE with BOM, CRLF, "[oledb]", a comment,
 // the init string) or as plain UTF-8. Throws DbError naming the file and the problem.
-ConnectionSpec readUdlFile(const QString& path);
+DataLink readUdlFile(const QString& path);
 
 // Parses an OLE DB init string ("Provider=SQLOLEDB.1;Data Source=host;..."). A relative SQLite
 // Data Source is resolved against `baseDir`; `fileName` prefixes error messages.
-ConnectionSpec parseInitString(const QString& initString, const QString& baseDir,
-                               const QString& fileName);
+DataLink parseInitString(const QString& initString, const QString& baseDir,
+                         const QString& fileName);
 
 }  // namespace orbista

@@ -25,11 +25,11 @@ void ensureReportFonts() {
     Q_UNUSED(installed);
 }
 
-QFont deviceFont(const FontSpec& spec, double pxPerMm) {
-    QFont font(spec.family);
-    const double px = spec.pointSize * kMmPerPoint * pxPerMm;
+QFont deviceFont(const FontSpec& fontDef, double pxPerMm) {
+    QFont font(fontDef.family);
+    const double px = fontDef.pointSize * kMmPerPoint * pxPerMm;
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(px))));
-    font.setBold(spec.bold);
+    font.setBold(fontDef.bold);
     return font;
 }
 
@@ -68,8 +68,8 @@ void paintPage(const Page& page, QPainter& painter, const QRectF& target) {
 
     std::vector<QFont> fonts;
     fonts.reserve(page.style->fonts.size());
-    for (const FontSpec& spec : page.style->fonts) {
-        fonts.push_back(deviceFont(spec, sy));
+    for (const FontSpec& fontDef : page.style->fonts) {
+        fonts.push_back(deviceFont(fontDef, sy));
     }
     painter.setPen(Qt::black);
     int currentFont = -1;

@@ -84,13 +84,13 @@ class Paginator {
   private:
     PreparedBand& band(BandKind kind) { return bands_[static_cast<int>(kind)]; }
 
-    int fontIndex(const FontSpec& spec) {
+    int fontIndex(const FontSpec& fontDef) {
         for (std::size_t i = 0; i < style_->fonts.size(); ++i) {
-            if (style_->fonts[i] == spec) {
+            if (style_->fonts[i] == fontDef) {
                 return static_cast<int>(i);
             }
         }
-        style_->fonts.push_back(spec);
+        style_->fonts.push_back(fontDef);
         return static_cast<int>(style_->fonts.size()) - 1;
     }
 

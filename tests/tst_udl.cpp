@@ -7,11 +7,11 @@
 
 #include <functional>
 
-using orbista::ConnectionSpec;
+using orbista::DataLink;
 using orbista::DbError;
 using orbista::Dialect;
 
-Q_DECLARE_METATYPE(ConnectionSpec::Driver)
+Q_DECLARE_METATYPE(DataLink::Driver)
 Q_DECLARE_METATYPE(orbista::Dialect)
 
 namespace {
@@ -41,7 +41,7 @@ QByteArray windowsUdlBytes(const QString& initString) {
     return bytes;
 }
 
-ConnectionSpec parse(const QString& initString) {
+DataLink parse(const QString& initString) {
     return orbista::parseInitString(initString, QStringLiteral("/srv/orbista"),
                                     QStringLiteral("orbista.udl"));
 }
@@ -90,13 +90,13 @@ void TestUdl::readsFileAsWindowsWritesIt() {
                   windowsUdlBytes(QStringLiteral("Provider=SQLOLEDB.1;Password=") + kPassword +
                                   QStringLiteral(";Persist Security Info=True;User ID=sa;Initial "
                                                  "Catalog=his;Data Source=10.1.1.5")));
-    const ConnectionSpec spec = orbista::readUdlFile(path);
-    QCOMPARE(spec.driver, ConnectionSpec::Driver::Odbc);
-    QCOMPARE(spec.dialect, Dialect::SqlServer);
-    QCOMPARE(spec.odbcConnectionString,
+    const DataLink link = orbista::readUdlFile(path);
+    QCOMPARE(link.driver, DataLink::Driver::Odbc);
+    QCOMPARE(link.dialect, Dialect::SqlServer);
+    QCOMPARE(link.odbcConnectionString,
              QStringLiteral("DRIVER={FreeTDS};SERVER=10.1.1.5;Port=1433;DATABASE=his;UID={sa};"
                             "PWD={Zq9#topsecret};TDS_Version=7.4;ClientCharset=UTF-8;"));
-    QCOMPARE(spec.describe(), QStringLiteral("SQL Server 10.1.1.5,1433 database his (user sa)"));
+    QCOMPARE(link.describe(), QStringLiteral("SQL Server 10.1.1.5,1433 database his (user sa)"));
 }
 
 void TestUdl::readsUtf8Files_data() {
@@ -122,11 +122,11 @@ void TestUdl::readsUtf8Files() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, expectedRelativeFile);
     const QString path = writeFile(dir_, QStringLiteral("utf8.udl"), bytes);
-    const ConnectionSpec spec = orbista::readUdlFile(path);
-    QCOMPARE(spec.driver, ConnectionSpec::Driver::Sqlite);
-    QCOMPARE(spec.dialect, Dialect::Sqlite);
-    QCOMPARE(spec.sqliteFile, QDir::cleanPath(dir_.filePath(expectedRelativeFile)));
-    QVERIFY(QDir::isAbsolutePath(spec.sqliteFile));
+    const DataLink link = orbista::readUdlFile(path);
+    QCOMPARE(link.driver, DataLink::Driver::Sqlite);
+    QCOMPARE(link.dialect, Dialect::Sqlite);
+    QCOMPARE(link.sqliteFile, QDir::cleanPath(dir_.filePath(expectedRelativeFile)));
+    QVERIFY(QDir::isAbsolutePath(link.sqliteFile));
 }
 
 void TestUdl::parsesValues_data() {
@@ -169,11 +169,11 @@ void TestUdl::parsesValues() {
 
 void TestUdl::recognisesProviders_data() {
     QTest::addColumn<QString>("initString");
-    QTest::addColumn<ConnectionSpec::Driver>("driver");
+    QTest::addColumn<DataLink::Driver>("driver");
     QTest::addColumn<Dialect>("dialect");
     QTest::addColumn<QString>("expectedTarget");  // ODBC string or SQLite file
 
-    const auto odbc = ConnectionSpec::Driver::Odbc;
+    const auto odbc = DataLink::Driver::Odbc;
     const QString freeTds =
         QStringLiteral("DRIVER={FreeTDS};SERVER=h;Port=1433;TDS_Version=7.4;ClientCharset=UTF-8;");
     for (const char* provider :
@@ -191,22 +191,22 @@ void TestUdl::recognisesProviders_data() {
         << QStringLiteral("Provider=MSDASQL.1;Extended Properties=\"DSN=his;UID=sa;PWD=x\"") << odbc
         << Dialect::SqlServer << QStringLiteral("DSN=his;UID=sa;PWD=x;");
     QTest::newRow("SQLite, relative")
-        << QStringLiteral("Provider=SQLite;Data Source=db/his.db") << ConnectionSpec::Driver::Sqlite
+        << QStringLiteral("Provider=SQLite;Data Source=db/his.db") << DataLink::Driver::Sqlite
         << Dialect::Sqlite << QStringLiteral("/srv/orbista/db/his.db");
     QTest::newRow("sqlite, absolute")
-        << QStringLiteral("provider=sqlite;data source=/var/lib/his.db")
-        << ConnectionSpec::Driver::Sqlite << Dialect::Sqlite << QStringLiteral("/var/lib/his.db");
+        << QStringLiteral("provider=sqlite;data source=/var/lib/his.db") << DataLink::Driver::Sqlite
+        << Dialect::Sqlite << QStringLiteral("/var/lib/his.db");
 }
 
 void TestUdl::recognisesProviders() {
     QFETCH(QString, initString);
-    QFETCH(ConnectionSpec::Driver, driver);
+    QFETCH(DataLink::Driver, driver);
     QFETCH(Dialect, dialect);
     QFETCH(QString, expectedTarget);
-    const ConnectionSpec spec = parse(initString);
-    QCOMPARE(spec.driver, driver);
-    QCOMPARE(spec.dialect, dialect);
-    QCOMPARE(driver == ConnectionSpec::Driver::Odbc ? spec.odbcConnectionString : spec.sqliteFile,
+    const DataLink link = parse(initString);
+    QCOMPARE(link.driver, driver);
+    QCOMPARE(link.dialect, dialect);
+    QCOMPARE(driver == DataLink::Driver::Odbc ? link.odbcConnectionString : link.sqliteFile,
              expectedTarget);
 }
 
@@ -233,17 +233,17 @@ void TestUdl::buildsFreeTdsStrings_data() {
 void TestUdl::buildsFreeTdsStrings() {
     QFETCH(QString, dataSource);
     QFETCH(QString, expectedServerPart);
-    const ConnectionSpec spec =
+    const DataLink link =
         parse(QStringLiteral("Provider=SQLNCLI11;Data Source=%1;Initial Catalog=his;User ID=sa;"
                              "Password=pw")
                   .arg(dataSource));
-    QCOMPARE(spec.odbcConnectionString,
+    QCOMPARE(link.odbcConnectionString,
              QStringLiteral("DRIVER={FreeTDS};") + expectedServerPart +
                  QStringLiteral("DATABASE=his;UID={sa};PWD={pw};TDS_Version=7.4;"
                                 "ClientCharset=UTF-8;"));
 
     // Integrated security: the same server part, no credentials at all.
-    const ConnectionSpec integrated =
+    const DataLink integrated =
         parse(QStringLiteral("Provider=SQLOLEDB.1;Integrated Security=SSPI;Data Source=%1;"
                              "Initial Catalog=his;User ID=sa;Password=pw")
                   .arg(dataSource));
