@@ -1,6 +1,9 @@
 #include "testsupport.h"
 
 #include "database.h"
+#include "paginator.h"
+#include "reportlayout.h"
+#include "reportpage.h"
 #include "schema.h"
 
 #include <QDir>
@@ -39,6 +42,22 @@ void writeSqliteUdl(const QString& dir, const QString& dbFile) {
         f.write(dbFile.toUtf8());
         f.write("\n");
     }
+}
+
+QStringList pageTexts(const report::Page& page) {
+    QStringList texts;
+    for (const report::PageText& t : page.texts) {
+        texts << t.text;
+    }
+    return texts;
+}
+
+QStringList reportTexts(const report::ReportLayout& layout) {
+    QStringList texts;
+    for (const report::Page& page : report::paginate(layout).pages) {
+        texts << pageTexts(page);
+    }
+    return texts;
 }
 
 }  // namespace orbista::test

@@ -57,14 +57,6 @@ const PageText* findText(const report::Page& page, const QString& text) {
     return nullptr;
 }
 
-QStringList textsOf(const report::Page& page) {
-    QStringList texts;
-    for (const PageText& t : page.texts) {
-        texts << t.text;
-    }
-    return texts;
-}
-
 std::unique_ptr<FeeCrossTabScreen> screenNamed(const QString& className, Database& db) {
     if (className == u"TForm3") {
         return std::make_unique<TForm3>(db);
@@ -170,7 +162,7 @@ void TestOutpatientCrossTabScreen::renderedPageHasTitlePeriodAndSums() {
     previewDays(s, QDate(2026, 3, 1), QDate(2026, 3, 2));
     const report::ReportDocument doc = report::paginate(s.QuickRep1());
     QCOMPARE(doc.pageCount(), 1);
-    const QStringList texts = textsOf(doc.pages[0]);
+    const QStringList texts = test::pageTexts(doc.pages[0]);
     // Sums of 化验费, 检查费, 西药费 and the total, under the classic mask.
     for (const QString& text :
          {kHospital + QStringLiteral("门诊费用科室分类"), QStringLiteral("2026-03-01"),
@@ -190,7 +182,7 @@ void TestOutpatientCrossTabScreen::secondPreviewShowsOnlyItsColumns() {
     previewDays(s, QDate(2026, 3, 1), QDate(2026, 3, 1));
     previewDays(s, QDate(2026, 3, 2), QDate(2026, 3, 2));
     QCOMPARE(prompts_->records().size(), 2);
-    const QStringList texts = textsOf(report::paginate(s.QuickRep1()).pages[0]);
+    const QStringList texts = test::pageTexts(report::paginate(s.QuickRep1()).pages[0]);
     QVERIFY(!texts.contains(QStringLiteral("西药费")));
     QVERIFY(texts.contains(QStringLiteral("检查费")));
     QVERIFY(texts.contains(QStringLiteral("化验费")));
@@ -265,7 +257,7 @@ void TestOutpatientCrossTabScreen::manyFeeNamesAllPrintOnAWiderPage() {
     for (const PageText& t : page.texts) {
         QVERIFY2(t.rect.left() <= lastStart + 1e-9, qPrintable(t.text));
     }
-    QCOMPARE(textsOf(page).count(QStringLiteral("25")), 2);  // the row total and its sum
+    QCOMPARE(test::pageTexts(page).count(QStringLiteral("25")), 2);  // the row total and its sum
 
     // A period that fits keeps the classic page.
     QCOMPARE(feecrosstab::pageWidthMm(17), feecrosstab::kClassicPageWidthMm);

@@ -40,16 +40,6 @@ void fillFixture(Database& db) {
     }
 }
 
-QStringList pageTexts(const report::ReportLayout& layout) {
-    QStringList texts;
-    for (const report::Page& page : report::paginate(layout).pages) {
-        for (const report::PageText& t : page.texts) {
-            texts << t.text;
-        }
-    }
-    return texts;
-}
-
 struct Screen {
     explicit Screen(Database& db) : dialog(db) {
         dialog.show();
@@ -57,11 +47,7 @@ struct Screen {
     }
     template <typename W>
     W* get(const char* name) {
-        W* w = dialog.findChild<W*>(QString::fromLatin1(name));
-        if (!w) {
-            qFatal("no control %s", name);
-        }
-        return w;
+        return test::control<W>(&dialog, name);
     }
     void setRange(QDate start, QDate end) {
         get<DatePicker>("DateTimePicker1")->setValue(QDateTime(start, QTime(9, 30)));
@@ -185,7 +171,7 @@ void TestOutpatientDoctorScreen::chargeTablePrints() {
     // back from the preview the pickers show the moment again
     QCOMPARE(s.dialog.startDay(), QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
 
-    const QStringList page = pageTexts(s.dialog.QuickRep2());
+    const QStringList page = test::reportTexts(s.dialog.QuickRep2());
     for (const QString& text : {kHospital + QStringLiteral("门诊医生收入明细表"),
                                 QStringLiteral("2026-03-01----2026-03-02"), kOperator,
                                 QStringLiteral("治疗费"), QStringLiteral("0.60")}) {
@@ -223,7 +209,7 @@ void TestOutpatientDoctorScreen::doctorSummary() {
     QCOMPARE(prompts_->records()[0].title, QStringLiteral("医生汇总表"));
     QCOMPARE(prompts_->last().title, kHospital + QStringLiteral("医生费用汇总表"));
 
-    const QStringList page = pageTexts(s.dialog.QuickRep1());
+    const QStringList page = test::reportTexts(s.dialog.QuickRep1());
     for (const QString& text : {kHospital + QStringLiteral("医生费用汇总表"),
                                 QStringLiteral("门诊部"), QStringLiteral("2026-03-01-2026-03-02"),
                                 sum, kOperator, QStringLiteral("92.30"), QStringLiteral("0.60")}) {

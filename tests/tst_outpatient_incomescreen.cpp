@@ -73,17 +73,6 @@ QStringList totalsTable(Database& db) {
     return out;
 }
 
-QStringList pageTexts(const report::ReportLayout& layout) {
-    const report::ReportDocument doc = report::paginate(layout);
-    QStringList texts;
-    for (const report::Page& page : doc.pages) {
-        for (const report::PageText& t : page.texts) {
-            texts << t.text;
-        }
-    }
-    return texts;
-}
-
 // The screen on the fixture, shown, with the two fixture days chosen.
 struct Screen {
     explicit Screen(Database& db) : dialog(db) {
@@ -92,11 +81,7 @@ struct Screen {
     }
     template <typename W>
     W* get(const char* name) {
-        W* w = dialog.findChild<W*>(QString::fromLatin1(name));
-        if (!w) {
-            qFatal("no control %s", name);
-        }
-        return w;
+        return test::control<W>(&dialog, name);
     }
     void setRange(QDate start, QDate end) {
         get<DatePicker>("DateTimePicker1")->setValue(QDateTime(start, QTime(0, 0)));
@@ -406,7 +391,8 @@ void TestOutpatientIncomeScreen::printChoice() {
 
     // The printed page names the period of the totals it shows, not the reset pickers.
     const bool detail = answer == u"d";
-    const QStringList page = pageTexts(detail ? s.dialog.QuickRep1() : s.dialog.QuickRep2());
+    const QStringList page =
+        test::reportTexts(detail ? s.dialog.QuickRep1() : s.dialog.QuickRep2());
     QVERIFY(page.contains(kHospital + reportName));
     QVERIFY(page.contains(kOperator));
     if (detail) {

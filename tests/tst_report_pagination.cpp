@@ -3,6 +3,7 @@
 #include "reporterror.h"
 #include "reportlayout.h"
 #include "resultset.h"
+#include "testsupport.h"
 
 #include "fonts.h"
 
@@ -53,14 +54,6 @@ void buildChargeLayout(ReportLayout& r) {
         .alignRight();
     r.band(BandKind::PageFooter, 10).system(SystemData::PageOfPages, 70, 2, 50, 6);
     r.setCaption(QStringLiteral("title"), kTitle);
-}
-
-QStringList textsOf(const Page& page) {
-    QStringList out;
-    for (const PageText& t : page.texts) {
-        out << t.text;
-    }
-    return out;
 }
 
 int detailRowsOn(const Page& page) {
@@ -135,11 +128,12 @@ void TestReportPagination::pagesForRowCounts() {
         const Page& page = doc.pages[p];
         QCOMPARE(page.number, p + 1);
         QCOMPARE(detailRowsOn(page), rowsPerPage[p]);
-        QCOMPARE(textsOf(page).contains(kTitle), p == 0);
-        QCOMPARE(textsOf(page).contains(QStringLiteral("合计:")), p + 1 == summaryPage);
+        QCOMPARE(orbista::test::pageTexts(page).contains(kTitle), p == 0);
+        QCOMPARE(orbista::test::pageTexts(page).contains(QStringLiteral("合计:")),
+                 p + 1 == summaryPage);
     }
     const Page& last = doc.pages[summaryPage - 1];
-    QVERIFY(textsOf(last).contains(total));
+    QVERIFY(orbista::test::pageTexts(last).contains(total));
     // Rows keep their order across pages.
     if (rows > 0) {
         QVERIFY(findText(doc.pages.back(), QStringLiteral("行%1").arg(rows)) ||
@@ -200,7 +194,7 @@ void TestReportPagination::emptyResultCanPrintNothing() {
     buildChargeLayout(unbound);
     const ReportDocument doc = paginate(unbound);
     QCOMPARE(doc.pageCount(), 1);
-    QVERIFY(textsOf(doc.pages[0]).contains(QStringLiteral("0.00")));
+    QVERIFY(orbista::test::pageTexts(doc.pages[0]).contains(QStringLiteral("0.00")));
 }
 
 void TestReportPagination::resultIsLeftAtItsEnd() {
@@ -230,8 +224,8 @@ void TestReportPagination::handlersReplaceTextsAsTheyPrint() {
     });
     const ReportDocument doc = paginate(r);
     QCOMPARE(detailCalls, 100);
-    QVERIFY(textsOf(doc.pages[2]).contains(QStringLiteral("50.50")));
-    QVERIFY(textsOf(doc.pages[2]).contains(QStringLiteral("*行100")));
+    QVERIFY(orbista::test::pageTexts(doc.pages[2]).contains(QStringLiteral("50.50")));
+    QVERIFY(orbista::test::pageTexts(doc.pages[2]).contains(QStringLiteral("*行100")));
 }
 
 void TestReportPagination::systemDataPrintsRowsAndMoments() {
@@ -252,7 +246,7 @@ void TestReportPagination::systemDataPrintsRowsAndMoments() {
     QCOMPARE(doc.style->paperMm, QSizeF(279.4, 215.9));
     const QStringList expected = {
         "1", "2", "3", "2024-05-06", "07:08:09", "2024-05-06 07:08:09", "第1页", "3"};
-    QCOMPARE(textsOf(doc.pages[0]), expected);
+    QCOMPARE(orbista::test::pageTexts(doc.pages[0]), expected);
 }
 
 void TestReportPagination::runtimeColumnsSitAtClassicPositions_data() {
@@ -324,13 +318,13 @@ void TestReportPagination::secondBuildShowsOnlyItsOwnColumns() {
     r.band(BandKind::Summary, 10).text(QStringLiteral("合计:"), 0, 0, 20, 6);
     buildCrossTabColumns(r, {{QStringLiteral("挂号费")}, "fydoctor", QStringLiteral("医生")});
     r.bind(first.get());
-    QVERIFY(textsOf(paginate(r).pages[0]).contains(QStringLiteral("挂号费")));
+    QVERIFY(orbista::test::pageTexts(paginate(r).pages[0]).contains(QStringLiteral("挂号费")));
 
     buildCrossTabColumns(
         r,
         {{QStringLiteral("检查费"), QStringLiteral("药费")}, "fydoctor", QStringLiteral("医生")});
     r.bind(second.get());
-    const QStringList texts = textsOf(paginate(r).pages[0]);
+    const QStringList texts = orbista::test::pageTexts(paginate(r).pages[0]);
     QVERIFY(!texts.contains(QStringLiteral("挂号费")));
     QCOMPARE(texts.count(QStringLiteral("医生")), 1);
     QVERIFY(texts.contains(QStringLiteral("检查费")));
@@ -356,7 +350,7 @@ void TestReportPagination::hundredThousandRowsPaginate() {
     const ReportDocument doc = paginate(r);
     // 38 + 41 per page after: 2439 pages, the last with 35 rows and the summary.
     QCOMPARE(doc.pageCount(), 2440);
-    QVERIFY(textsOf(doc.pages.back()).contains(QStringLiteral("50,000,500.00")));
+    QVERIFY(orbista::test::pageTexts(doc.pages.back()).contains(QStringLiteral("50,000,500.00")));
 }
 
 QTEST_MAIN(TestReportPagination)
