@@ -38,6 +38,28 @@ Cents previousPrice(Rng& rng, Cents price) {
     return old == price ? price + 1 : std::max<Cents>(old, 1);
 }
 
+// The goods, quantity, values and batch of a receipt or issue line, in the columns both
+// warehouse tables share.
+TableWriter& goodsColumns(TableWriter& line, const Drug& drug, int quantity,
+                          const StockBatch& batch) {
+    return line.text(drug.code)
+        .text(drug.name)
+        .text(drug.pym)
+        .text(drug.strength)
+        .text(drug.unit)
+        .text(drug.bigType)
+        .text(goodsKindName(drug.kind))
+        .text(goodsStyle(drug.kind))
+        .integer(quantity)
+        .money(drug.wholesale)
+        .money(drug.retail)
+        .money(drug.wholesale * quantity)
+        .money(drug.retail * quantity)
+        .text(batch.number)
+        .integer(batch.expiry)
+        .text(drug.origin);
+}
+
 }  // namespace
 
 WarehouseDesk::WarehouseDesk(WriterSet& writers, const ReferenceCatalog& catalog,
@@ -114,24 +136,7 @@ void WarehouseDesk::receive(Rng& rng, const DemoDay& day, int voucher) {
         const Drug& drug = catalog_.drug(anyGoods(rng, false));
         const int quantity = bulkQuantity(rng, drug, true);
         const StockBatch batch = recentBatch(rng, day);
-        receipts_.text(when)
-            .text(code)
-            .text(drug.code)
-            .text(drug.name)
-            .text(drug.pym)
-            .text(drug.strength)
-            .text(drug.unit)
-            .text(drug.bigType)
-            .text(goodsKindName(drug.kind))
-            .text(goodsStyle(drug.kind))
-            .integer(quantity)
-            .money(drug.wholesale)
-            .money(drug.retail)
-            .money(drug.wholesale * quantity)
-            .money(drug.retail * quantity)
-            .text(batch.number)
-            .integer(batch.expiry)
-            .text(drug.origin)
+        goodsColumns(receipts_.text(when).text(code), drug, quantity, batch)
             .text(supplier)
             .text(clerk)
             .row();
@@ -176,28 +181,8 @@ void WarehouseDesk::issue(Rng& rng, const DemoDay& day, int voucher) {
         const Drug& drug = catalog_.drug(item);
         const int quantity = bulkQuantity(rng, drug, false);
         const StockBatch batch = recentBatch(rng, day);
-        issues_.text(when)
-            .text(code)
-            .text(destinationCode)
-            .text(destinationName)
-            .text(drug.code)
-            .text(drug.name)
-            .text(drug.pym)
-            .text(drug.strength)
-            .text(drug.unit)
-            .text(drug.bigType)
-            .text(goodsKindName(drug.kind))
-            .text(goodsStyle(drug.kind))
-            .integer(quantity)
-            .money(drug.wholesale)
-            .money(drug.retail)
-            .money(drug.wholesale * quantity)
-            .money(drug.retail * quantity)
-            .text(batch.number)
-            .integer(batch.expiry)
-            .text(drug.origin)
-            .text(clerk)
-            .row();
+        issues_.text(when).text(code).text(destinationCode).text(destinationName);
+        goodsColumns(issues_, drug, quantity, batch).text(clerk).row();
     }
 }
 
