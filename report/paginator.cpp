@@ -20,7 +20,8 @@ const QString kPageOfPagesTemplate = QStringLiteral("第 %1 页 / 共 %2 页");
 
 struct PreparedItem {
     const ReportItem* item = nullptr;
-    QRectF rect;  // x on the page, y from the band's top
+    QRectF rect;      // x on the page, y from the band's top
+    QRectF textRect;  // where the text goes: rect less the padding on its framed sides
     int font = 0;
     int column = -1;
     DisplayMask mask;
@@ -133,6 +134,7 @@ class Paginator {
                 if (!(p.alignment & Qt::AlignVertical_Mask)) {
                     p.alignment |= Qt::AlignVCenter;
                 }
+                p.textRect = textRectOf(p.rect, item.frameSides(), p.alignment);
                 if (item.kind() == ItemKind::Field && rows_) {
                     p.column = rows_->columnIndex(item.columnName());
                     if (p.column < 0) {
@@ -341,9 +343,27 @@ class Paginator {
             if (item.frameSides() != Side::None) {
                 placeFrameSides(page, item, rect);
             }
-            page.texts.push_back({rect, std::move(text), p.font, p.alignment});
+            page.texts.push_back(
+                {p.textRect.translated(0, y_), std::move(text), p.font, p.alignment});
         }
         y_ += source.height;
+    }
+
+    // Text in a ruled cell keeps clear of the rules: a left-aligned name starts, and a
+    // right-aligned amount ends, kCellPaddingMm inside a framed side. Centred text stays
+    // centred on the whole cell.
+    static QRectF textRectOf(const QRectF& rect, Sides frame, Qt::Alignment alignment) {
+        if (alignment & Qt::AlignHCenter) {
+            return rect;
+        }
+        QRectF inner = rect;
+        if (frame & Side::Left) {
+            inner.setLeft(inner.left() + kCellPaddingMm);
+        }
+        if (frame & Side::Right) {
+            inner.setRight(inner.right() - kCellPaddingMm);
+        }
+        return inner.width() > 0 ? inner : rect;  // a sliver of a cell keeps its text where it was
     }
 
     static void placeShape(Page& page, const ReportItem& item, const QRectF& rect) {

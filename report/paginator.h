@@ -6,6 +6,10 @@
 
 namespace orbista::report {
 
+// Room between a framed item's rules and its text, on its framed left and right sides,
+// when the text is not centred.
+constexpr double kCellPaddingMm = 1.0;
+
 struct PaginationOptions {
     // The moment system date and time items print; one value for the whole document.
     QDateTime now = QDateTime::currentDateTime();
@@ -19,6 +23,9 @@ struct PaginationOptions {
 //  - the summary once after the last row, on a new page when it does not fit;
 //  - an empty result still gives one page with title, headers and summary (unless the
 //    layout says not to print when empty: then there are no pages).
+// A framed item's text keeps kCellPaddingMm from the rules on its left and right (unless it
+// is centred): its PageText rectangle is the item's rectangle less that padding, while the
+// frame keeps the item's own rectangle.
 // Expressions total over the rows printed so far; print-time handlers run as their item is
 // placed; "page N of M" texts are filled once the page count is known. The result set is
 // walked from its first row and left at its end. Throws ReportError for a column the result

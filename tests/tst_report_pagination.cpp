@@ -163,7 +163,7 @@ void TestReportPagination::headersRepeatOnEveryPage() {
         QCOMPARE(header->rect.top(), headerTop[p]);
         QCOMPARE(caption->rect.top(), headerTop[p] + 10 + 1);
         QCOMPARE(row->rect.top(), firstRowTop[p]);
-        QCOMPARE(row->rect.left(), 10.0);
+        QCOMPARE(row->rect.left(), 10.0 + kCellPaddingMm);  // inside its left rule
     }
     // Framed captions become frames; the detail's left and bottom sides become lines.
     QCOMPARE(doc.pages[0].frames.size(), std::size_t(2));
