@@ -3,6 +3,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")" && pwd)"
 "$root/scripts/install-deps.sh"
+"$root/scripts/format-check.sh"
 "$root/scripts/tsqlcheck-setup.sh"
 "$root/scripts/build.sh"
 cd "$root/build"
