@@ -1,12 +1,12 @@
 #include "clientprocedures.h"
 
-#include "feecrosstab.h"
+#include "outpatientqueries_sql.h"
 
 namespace orbista::admin {
 
 void registerClientProcedures() {
-    // One line per subsystem that ships procedures.
-    feecrosstab::registerProcedure();
+    // One line per subsystem: its query units and the procedures they ship.
+    registerOutpatientQueries();
 }
 
 }  // namespace orbista::admin

@@ -6,19 +6,6 @@
 
 namespace orbista {
 
-QString likePrefix(const QString& typed) {
-    QString pattern;
-    pattern.reserve(typed.size() + 1);
-    for (QChar c : typed) {
-        // "[" is a character class on SQL Server; "%" and "_" are wildcards everywhere.
-        if (c == u'\\' || c == u'%' || c == u'_' || c == u'[') {
-            pattern += u'\\';
-        }
-        pattern += c;
-    }
-    return pattern + u'%';
-}
-
 QString codeNameItem(const QString& code, const QString& name) {
     return code + QStringLiteral("::") + name;
 }

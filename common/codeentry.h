@@ -1,5 +1,7 @@
 #pragma once
 
+#include "statement.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,10 +12,6 @@ class QComboBox;
 namespace orbista {
 
 class Database;
-
-// A typed prefix as a bound "like" pattern: the text matched literally, then "%". The escape
-// character is "\" in the statements that use it ("like :a1 escape '\'").
-QString likePrefix(const QString& typed);
 
 // --- code-name combo: items read code + "::" + name ---
 QString codeNameItem(const QString& code, const QString& name);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dayrange.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -39,14 +41,5 @@ DateRangeValues applyDateDefault(DateDefault kind, const DateRangeValues& curren
 
 // True when the range is inverted under the comparison.
 bool isInverted(const DateRangeValues& range, RangeComparison comparison);
-
-// "yyyy-mm-dd" of a picker value, as statements and procedures take it.
-inline QString dayText(const QDateTime& value) {
-    return value.date().toString(QStringLiteral("yyyy-MM-dd"));
-}
-// "yyyy-mm-dd hh:nn:ss".
-inline QString dateTimeText(const QDateTime& value) {
-    return value.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-}
 
 }  // namespace orbista

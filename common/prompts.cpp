@@ -34,10 +34,49 @@ void setPrompter(Prompter* p) {
     installed() = p;
 }
 
+// --- the rule of windows activated again ---
+
+namespace {
+
+void activateAgain(QWidget* parent) {
+    if (auto* window = dynamic_cast<ActivatedAgain*>(parent ? parent->window() : nullptr)) {
+        window->activatedAgain();
+    }
+}
+
+}  // namespace
+
+PromptAnswer Prompter::messageBox(QWidget* parent, const QString& text, const QString& title,
+                                  PromptIcon icon, PromptButtons buttons) {
+    return showMessageBox(parent, text, title, icon, buttons);
+}
+
+void Prompter::simpleMessage(QWidget* parent, const QString& text) {
+    showSimpleMessage(parent, text);
+    activateAgain(parent);
+}
+
+std::optional<QString> Prompter::inputBox(QWidget* parent, const QString& title,
+                                          const QString& label, const QString& text) {
+    auto answer = showInputBox(parent, title, label, text);
+    activateAgain(parent);
+    return answer;
+}
+
+void Prompter::errorBox(QWidget* parent, const QString& text) {
+    showErrorBox(parent, text);
+}
+
+void Prompter::preview(QWidget* parent, PreviewSession& session) {
+    showPreview(parent, session);
+    activateAgain(parent);
+}
+
 // --- real dialogs ---
 
-PromptAnswer DialogPrompter::messageBox(QWidget* parent, const QString& text, const QString& title,
-                                        PromptIcon icon, PromptButtons buttons) {
+PromptAnswer DialogPrompter::showMessageBox(QWidget* parent, const QString& text,
+                                            const QString& title, PromptIcon icon,
+                                            PromptButtons buttons) {
     QMessageBox box(parent);
     box.setWindowTitle(QString(title).remove(u'\r'));
     box.setText(QString(text).replace(u'\r', u'\n'));
@@ -89,12 +128,12 @@ PromptAnswer DialogPrompter::messageBox(QWidget* parent, const QString& text, co
     }
 }
 
-void DialogPrompter::simpleMessage(QWidget* parent, const QString& text) {
-    messageBox(parent, text, applicationTitle(), PromptIcon::None, PromptButtons::Ok);
+void DialogPrompter::showSimpleMessage(QWidget* parent, const QString& text) {
+    showMessageBox(parent, text, applicationTitle(), PromptIcon::None, PromptButtons::Ok);
 }
 
-std::optional<QString> DialogPrompter::inputBox(QWidget* parent, const QString& title,
-                                                const QString& label, const QString& text) {
+std::optional<QString> DialogPrompter::showInputBox(QWidget* parent, const QString& title,
+                                                    const QString& label, const QString& text) {
     bool ok = false;
     const QString answer =
         QInputDialog::getText(parent, title, label, QLineEdit::Normal, text, &ok);
@@ -104,11 +143,11 @@ std::optional<QString> DialogPrompter::inputBox(QWidget* parent, const QString& 
     return answer;
 }
 
-void DialogPrompter::errorBox(QWidget* parent, const QString& text) {
-    messageBox(parent, text, applicationTitle(), PromptIcon::Critical, PromptButtons::Ok);
+void DialogPrompter::showErrorBox(QWidget* parent, const QString& text) {
+    showMessageBox(parent, text, applicationTitle(), PromptIcon::Critical, PromptButtons::Ok);
 }
 
-void DialogPrompter::preview(QWidget* parent, PreviewSession& session) {
+void DialogPrompter::showPreview(QWidget* parent, PreviewSession& session) {
     session.showBlocking(parent);
 }
 
@@ -132,8 +171,8 @@ QStringList ScriptedPrompter::texts() const {
     return out;
 }
 
-PromptAnswer ScriptedPrompter::messageBox(QWidget*, const QString& text, const QString& title,
-                                          PromptIcon icon, PromptButtons buttons) {
+PromptAnswer ScriptedPrompter::showMessageBox(QWidget*, const QString& text, const QString& title,
+                                              PromptIcon icon, PromptButtons buttons) {
     records_.append({QStringLiteral("message"), text, title, icon, buttons, 0});
     if (answers_.empty()) {
         return buttons == PromptButtons::YesNo ? PromptAnswer::No : PromptAnswer::Ok;
@@ -143,13 +182,13 @@ PromptAnswer ScriptedPrompter::messageBox(QWidget*, const QString& text, const Q
     return a;
 }
 
-void ScriptedPrompter::simpleMessage(QWidget*, const QString& text) {
+void ScriptedPrompter::showSimpleMessage(QWidget*, const QString& text) {
     records_.append({QStringLiteral("simple"), text, applicationTitle(), PromptIcon::None,
                      PromptButtons::Ok, 0});
 }
 
-std::optional<QString> ScriptedPrompter::inputBox(QWidget*, const QString& title,
-                                                  const QString& label, const QString&) {
+std::optional<QString> ScriptedPrompter::showInputBox(QWidget*, const QString& title,
+                                                      const QString& label, const QString&) {
     records_.append(
         {QStringLiteral("input"), label, title, PromptIcon::None, PromptButtons::Ok, 0});
     std::optional<QString> a;
@@ -160,12 +199,12 @@ std::optional<QString> ScriptedPrompter::inputBox(QWidget*, const QString& title
     return a;
 }
 
-void ScriptedPrompter::errorBox(QWidget*, const QString& text) {
+void ScriptedPrompter::showErrorBox(QWidget*, const QString& text) {
     records_.append({QStringLiteral("error"), text, applicationTitle(), PromptIcon::Critical,
                      PromptButtons::Ok, 0});
 }
 
-void ScriptedPrompter::preview(QWidget* parent, PreviewSession& session) {
+void ScriptedPrompter::showPreview(QWidget* parent, PreviewSession& session) {
     records_.append({QStringLiteral("preview"), session.title(), session.title(), PromptIcon::None,
                      PromptButtons::Ok, session.pageCount()});
     if (previews_.empty()) {

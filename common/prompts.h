@@ -28,22 +28,40 @@ class PreviewSession {
     virtual bool print(QWidget* parent) = 0;
 };
 
+// A window whose activation handler runs again when a window of ours that it opened closes:
+// a simple message, an input box or a report preview. An application message box and an
+// error box do not count. The prompter applies this rule, so no screen re-activates by hand.
+class ActivatedAgain {
+  public:
+    virtual ~ActivatedAgain() = default;
+    virtual void activatedAgain() = 0;
+};
+
 // Every message box, input box, error box and report preview of the application goes
 // through here, so tests can answer them in advance instead of blocking.
 class Prompter {
   public:
     virtual ~Prompter() = default;
     // An application message box: text, title, icon and buttons.
-    virtual PromptAnswer messageBox(QWidget* parent, const QString& text, const QString& title,
-                                    PromptIcon icon, PromptButtons buttons) = 0;
+    PromptAnswer messageBox(QWidget* parent, const QString& text, const QString& title,
+                            PromptIcon icon, PromptButtons buttons);
     // A simple message: OK only, titled with the application title.
-    virtual void simpleMessage(QWidget* parent, const QString& text) = 0;
+    void simpleMessage(QWidget* parent, const QString& text);
     // An input box; nullopt when cancelled.
-    virtual std::optional<QString> inputBox(QWidget* parent, const QString& title,
-                                            const QString& label, const QString& text) = 0;
+    std::optional<QString> inputBox(QWidget* parent, const QString& title, const QString& label,
+                                    const QString& text);
     // A database or other error that no screen catches: the driver's own text.
-    virtual void errorBox(QWidget* parent, const QString& text) = 0;
-    virtual void preview(QWidget* parent, PreviewSession& session) = 0;
+    void errorBox(QWidget* parent, const QString& text);
+    void preview(QWidget* parent, PreviewSession& session);
+
+  protected:
+    virtual PromptAnswer showMessageBox(QWidget* parent, const QString& text, const QString& title,
+                                        PromptIcon icon, PromptButtons buttons) = 0;
+    virtual void showSimpleMessage(QWidget* parent, const QString& text) = 0;
+    virtual std::optional<QString> showInputBox(QWidget* parent, const QString& title,
+                                                const QString& label, const QString& text) = 0;
+    virtual void showErrorBox(QWidget* parent, const QString& text) = 0;
+    virtual void showPreview(QWidget* parent, PreviewSession& session) = 0;
 };
 
 // The prompter in use: real dialogs unless a test installed its own.
@@ -52,14 +70,14 @@ void setPrompter(Prompter* prompter);  // nullptr restores the real dialogs
 
 // Real Qt dialogs.
 class DialogPrompter : public Prompter {
-  public:
-    PromptAnswer messageBox(QWidget* parent, const QString& text, const QString& title,
-                            PromptIcon icon, PromptButtons buttons) override;
-    void simpleMessage(QWidget* parent, const QString& text) override;
-    std::optional<QString> inputBox(QWidget* parent, const QString& title, const QString& label,
-                                    const QString& text) override;
-    void errorBox(QWidget* parent, const QString& text) override;
-    void preview(QWidget* parent, PreviewSession& session) override;
+  protected:
+    PromptAnswer showMessageBox(QWidget* parent, const QString& text, const QString& title,
+                                PromptIcon icon, PromptButtons buttons) override;
+    void showSimpleMessage(QWidget* parent, const QString& text) override;
+    std::optional<QString> showInputBox(QWidget* parent, const QString& title, const QString& label,
+                                        const QString& text) override;
+    void showErrorBox(QWidget* parent, const QString& text) override;
+    void showPreview(QWidget* parent, PreviewSession& session) override;
 };
 
 // Answers prompts from a queue and records what was asked. A prompt with no queued answer
@@ -90,13 +108,14 @@ class ScriptedPrompter : public Prompter {
     // Results of print() calls made for queued PreviewAction::Print answers.
     QList<bool> printResults;
 
-    PromptAnswer messageBox(QWidget* parent, const QString& text, const QString& title,
-                            PromptIcon icon, PromptButtons buttons) override;
-    void simpleMessage(QWidget* parent, const QString& text) override;
-    std::optional<QString> inputBox(QWidget* parent, const QString& title, const QString& label,
-                                    const QString& text) override;
-    void errorBox(QWidget* parent, const QString& text) override;
-    void preview(QWidget* parent, PreviewSession& session) override;
+  protected:
+    PromptAnswer showMessageBox(QWidget* parent, const QString& text, const QString& title,
+                                PromptIcon icon, PromptButtons buttons) override;
+    void showSimpleMessage(QWidget* parent, const QString& text) override;
+    std::optional<QString> showInputBox(QWidget* parent, const QString& title, const QString& label,
+                                        const QString& text) override;
+    void showErrorBox(QWidget* parent, const QString& text) override;
+    void showPreview(QWidget* parent, PreviewSession& session) override;
 
   private:
     std::deque<PromptAnswer> answers_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "resultset.h"
+#include "statement.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -25,14 +26,6 @@ class DbError : public std::runtime_error {
   private:
     QString message_;
 };
-
-// A named parameter of an ad-hoc statement: name with its colon (":a1"), and the value.
-// Values are bound, never pasted into the statement.
-struct Param {
-    QString name;
-    QVariant value;
-};
-using Params = QList<Param>;
 
 // One parameter of a stored-procedure call. `sqlType` is the declared T-SQL type of the
 // procedure's parameter ("varchar(10)", "money"); output parameters need it.
@@ -99,8 +92,10 @@ class Database {
     // Runs a statement that returns rows. `sql` is T-SQL as the screens hold it; on SQLite it
     // is adapted first. Throws DbError with the driver's text.
     std::unique_ptr<ResultSet> query(const QString& sql, const Params& params = {});
+    std::unique_ptr<ResultSet> query(const Statement& s) { return query(s.sql, s.params); }
     // Runs a statement without rows; returns the number of rows affected (-1 if unknown).
     int execute(const QString& sql, const Params& params = {});
+    int execute(const Statement& s) { return execute(s.sql, s.params); }
     // Inserts one row; columns and values in step. Values are bound.
     void append(const QString& table, const QStringList& columns, const QVariantList& values);
     // Calls a stored procedure: on SQL Server with EXEC, on SQLite its embedded body.

@@ -1,4 +1,4 @@
-#include "feecrosstabreport.h"
+#include "Unit_mzbm_total_reports.h"
 
 #include "report.h"
 #include "resultset.h"
@@ -73,6 +73,28 @@ void checkAmountColumns(const ResultSet& rows, const QStringList& feeNames) {
         throw ReportError(
             QStringLiteral("费用名称%1个，统计结果%2列").arg(feeNames.size()).arg(columns));
     }
+}
+
+void prepareReport(Database& db, ReportLayout& layout, By by, const PrintContext& context,
+                   const ResultSet& rows) {
+    const QStringList names = feeNames(db, context.startDay, context.endDay);
+    checkAmountColumns(rows, names);
+    fillReport(layout, by, context, names);
+}
+
+QList<Printout> printouts(By by) {
+    return {{QStringLiteral("QuickRep1"),
+             {QStringLiteral("start"), QStringLiteral("end")},
+             [by](Database& db, const FilterValues& v) {
+                 const PrintContext context = sessionPrintContext(v.value(QStringLiteral("start")),
+                                                                  v.value(QStringLiteral("end")));
+                 auto job = std::make_unique<PrintJob>();
+                 buildReport(job->layout());
+                 const ResultSet& rows =
+                     job->bind(callProcedure(db, by, context.startDay, context.endDay));
+                 prepareReport(db, job->layout(), by, context, rows);
+                 return job;
+             }}};
 }
 
 }  // namespace orbista::feecrosstab

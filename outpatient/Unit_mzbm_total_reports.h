@@ -1,16 +1,14 @@
 #pragma once
 
-#include "feecrosstab.h"
+#include "Unit_mzbm_total_sql.h"
+#include "reportkit.h"
+#include "screenregistry.h"
 
 #include <QString>
 #include <QStringList>
 
 namespace orbista {
 class ResultSet;
-}
-
-namespace orbista::report {
-class ReportLayout;
 }
 
 namespace orbista::feecrosstab {
@@ -22,12 +20,7 @@ constexpr double kClassicPageWidthMm = 550;
 constexpr double kPageHeightMm = 297;
 double pageWidthMm(int feeNames);
 
-struct PrintTexts {
-    QString hospitalName;
-    QString operatorName;
-    QString startDay;  // "yyyy-mm-dd"
-    QString endDay;
-};
+using PrintTexts = report::PrintContext;
 
 // "门诊费用科室分类" or "门诊费用医生分类".
 QString reportName(By by);
@@ -37,6 +30,14 @@ void buildReport(report::ReportLayout& layout);
 // Titles, dates, the run-time columns of the period's fee names and the page width.
 void fillReport(report::ReportLayout& layout, By by, const PrintTexts& texts,
                 const QStringList& feeNames);
+
+// Reads the period's fee names, checks the procedure's rows against them and fills the
+// layout (bound to `rows`) for printing.
+void prepareReport(Database& db, report::ReportLayout& layout, By by,
+                   const report::PrintContext& context, const ResultSet& rows);
+
+// "QuickRep1" of the department (by department) or doctor cross table, from start and end.
+QList<Printout> printouts(By by);
 
 // Throws report::ReportError unless the procedure's result holds one amount column for each
 // fee name: a charge booked between the procedure and the name list would otherwise put

@@ -1,16 +1,12 @@
-#include "feecrosstab.h"
+#include "Unit_mzbm_total_sql.h"
 
 #include "database.h"
+#include "dayrange.h"
 #include "storedprocedures.h"
 
 namespace orbista::feecrosstab {
 
 namespace {
-
-// Two blanks after "where", as the screens have always sent it.
-const QString kFeeNames = QStringLiteral(
-    "select distinct fyname from mz_cost where  (convert(char(10),fydate,20)>=:startdate) and "
-    "(convert(char(10),fydate,20)<=:enddate) order by fyname");
 
 // The server body: the fee names of the period numbered in name order (the same order as the
 // screen's own fee-name list, since both sort with the database's collation), then one
@@ -66,7 +62,8 @@ std::unique_ptr<ResultSet> embedded(Database& db, ProcedureCall& call) {
     const QString heading = byDoctor ? QStringLiteral("ltrim(rtrim(fydoctor))")
                                      : QStringLiteral("ltrim(rtrim(fydepa))");
     QString columns;
-    Params params{{QStringLiteral(":s"), start}, {QStringLiteral(":e"), end}};
+    Statement sql = dayRange(QStringLiteral("fydate"), start, end,
+                             DayForm::char20().named(QStringLiteral(":s"), QStringLiteral(":e")));
     for (int k = 1; k <= names.size(); ++k) {
         const QString& name = names[k - 1];
         if (name.isNull()) {
@@ -79,15 +76,15 @@ std::unique_ptr<ResultSet> embedded(Database& db, ProcedureCall& call) {
                            ", sum(case when fyname = :n%1 then isnull(fyprice,0) "
                            "else 0 end) as name%1")
                            .arg(k);
-            params.append({QStringLiteral(":n%1").arg(k), name});
+            sql.params.append({QStringLiteral(":n%1").arg(k), name});
         }
     }
-    const QString sql = QStringLiteral(
-                            "select %1 as fydoctor%2, sum(isnull(fyprice,0)) as total from mz_cost "
-                            "where convert(char(10),fydate,20)>=:s and "
-                            "convert(char(10),fydate,20)<=:e group by %1 order by 1")
-                            .arg(heading, columns);
-    return db.query(sql, params);
+    sql.sql = QStringLiteral(
+                  "select %1 as fydoctor%2, sum(isnull(fyprice,0)) as total from mz_cost "
+                  "where ")
+                  .arg(heading, columns) +
+              sql.sql + QStringLiteral(" group by %1 order by 1").arg(heading);
+    return db.query(sql);
 }
 
 }  // namespace
@@ -96,12 +93,25 @@ QString bzOf(By by) {
     return by == By::Doctor ? QStringLiteral("1") : QStringLiteral("2");
 }
 
-QString feeNamesStatement() {
-    return kFeeNames;
+std::unique_ptr<ResultSet> callProcedure(Database& db, By by, const QString& startDay,
+                                         const QString& endDay) {
+    ProcedureCall call(QStringLiteral("mz_fenlei_total"));
+    dayParameters(call, QStringLiteral("@startdate"), startDay, QStringLiteral("@enddate"), endDay);
+    call.in(QStringLiteral("@bz"), bzOf(by), QStringLiteral("varchar(2)"));
+    return db.call(call);
+}
+
+Statement feeNamesStatement(const QString& startDay, const QString& endDay) {
+    // Two blanks after "where", as the screens have always sent it.
+    return QStringLiteral("select distinct fyname from mz_cost where  ") +
+           dayRange(QStringLiteral("fydate"), startDay, endDay,
+                    DayForm::char20().inParentheses().named(QStringLiteral(":startdate"),
+                                                            QStringLiteral(":enddate"))) +
+           QStringLiteral(" order by fyname");
 }
 
 QStringList feeNames(Database& db, const QString& startDay, const QString& endDay) {
-    auto rs = db.query(kFeeNames, {{":startdate", startDay}, {":enddate", endDay}});
+    auto rs = db.query(feeNamesStatement(startDay, endDay));
     QStringList names;
     const int n = rs->recordCount();
     for (int row = 0; row < n; ++row) {
@@ -111,8 +121,11 @@ QStringList feeNames(Database& db, const QString& startDay, const QString& endDa
     return names;
 }
 
-void registerProcedure() {
-    registerStoredProcedure({QStringLiteral("mz_fenlei_total"), kTsql, embedded});
+QueryUnit queryUnit() {
+    return {QStringLiteral("Unit_mzbm_total"),
+            [] { return QStringList{feeNamesStatement({}, {}).sql}; },
+            {{QStringLiteral("mz_fenlei_total"), kTsql, embedded}},
+            feeNamesStatement};
 }
 
 }  // namespace orbista::feecrosstab

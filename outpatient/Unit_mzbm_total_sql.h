@@ -1,5 +1,10 @@
 #pragma once
 
+#include "queryunit.h"
+#include "resultset.h"
+
+#include <memory>
+
 #include <QString>
 #include <QStringList>
 
@@ -16,12 +21,15 @@ enum class By { Doctor, Department };
 
 // "1" by doctor, "2" by department: the procedure's @bz.
 QString bzOf(By by);
+// The rows of mz_fenlei_total for the period.
+std::unique_ptr<ResultSet> callProcedure(Database& db, By by, const QString& startDay,
+                                         const QString& endDay);
 // The fee names of the period in the order the procedure numbers its columns.
 QStringList feeNames(Database& db, const QString& startDay, const QString& endDay);
-QString feeNamesStatement();
+Statement feeNamesStatement(const QString& startDay, const QString& endDay);
 
-// Registers mz_fenlei_total (T-SQL and embedded bodies).
-void registerProcedure();
+// The fee-name list and mz_fenlei_total (T-SQL and embedded bodies), for both screens.
+QueryUnit queryUnit();
 
 }  // namespace feecrosstab
 }  // namespace orbista

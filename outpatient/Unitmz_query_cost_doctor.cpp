@@ -1,22 +1,15 @@
 #include "Unitmz_query_cost_doctor.h"
 
+#include "Unitmz_query_cost_doctor_sql.h"
 #include "codeentry.h"
 #include "database.h"
-#include "doctorincome.h"
+#include "printjob.h"
 #include "report.h"
-#include "resultgrid.h"
-#include "screenwidgets.h"
-#include "session.h"
 
 #include <QComboBox>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStatusBar>
-#include <QStyle>
-#include <QVBoxLayout>
 
 namespace orbista {
 
@@ -51,108 +44,36 @@ Tfrmmz_query_cost_doctor::Tfrmmz_query_cost_doctor(Database& db, QWidget* owner)
     : QueryScreen(owner, QStringLiteral("frmmz_query_cost_doctor"),
                   QStringLiteral("门诊医生收入情况")),
       db_(db),
-      QuickRep1_(std::make_unique<report::ReportLayout>()),
-      QuickRep2_(std::make_unique<report::ReportLayout>()) {
+      ui_(buildForm()) {
     // Closed with its own button only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    buildForm();
-    wireForm();
-    doctorincome::buildDoctorSummary(*QuickRep1_);
-    doctorincome::buildChargeTable(*QuickRep2_);
-}
+    doctorincome::buildDoctorSummary(QuickRep1_);
+    doctorincome::buildChargeTable(QuickRep2_);
+    ADOQuerymz_cost.shownIn(ui_.DBGrid1, chargeColumns()).feeds(QuickRep2_);
+    total.shownIn(ui_.DBGrid2, doctorColumns()).feeds(QuickRep1_);
 
-Tfrmmz_query_cost_doctor::~Tfrmmz_query_cost_doctor() {
-    DBGrid1->unbind();
-    DBGrid2->unbind();
-    QuickRep1_->bind(nullptr);
-    QuickRep2_->bind(nullptr);
-}
-
-void Tfrmmz_query_cost_doctor::buildForm() {
-    DateTimePicker1 = createDatePicker(QStringLiteral("DateTimePicker1"), kStartTimeOfDay);
-    DateTimePicker2 = createDatePicker(QStringLiteral("DateTimePicker2"), kEndTimeOfDay);
-    Editdoctorcode = named(new QLineEdit(this), "Editdoctorcode");
-    Editdoctorcode->setFixedWidth(70);
-    editdoctor = named(new QComboBox(this), "editdoctor");
-    editdoctor->setMinimumWidth(180);
-    bitbtnquery = actionButton(this, "bitbtnquery", QStringLiteral("查询(&C)"));
-    SpeedButton1 = actionButton(this, "SpeedButton1", QStringLiteral("全部医生汇总表"));
-    bitbtnprior = actionButton(this, "bitbtnprior", QString());
-    bitbtnprior->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
-    bitbtnnext = actionButton(this, "bitbtnnext", QString());
-    bitbtnnext->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
-    bitbtnclose = actionButton(this, "bitbtnclose", QStringLiteral("返回(&X)"));
-    Panel2 = named(new QLabel(this), "Panel2");
-    Panel4 = named(new QLabel(this), "Panel4");
-    for (QLabel* panel : {Panel2, Panel4}) {
-        panel->setFrameShape(QFrame::Panel);
-        panel->setFrameShadow(QFrame::Sunken);
-        panel->setMinimumWidth(220);
+    for (DatePicker* picker : {ui_.DateTimePicker1, ui_.DateTimePicker2}) {
+        connect(picker, &QDateTimeEdit::dateTimeChanged, ui_.Editdoctorcode,
+                [this] { ui_.Editdoctorcode->setFocus(); });
+        onEnter(picker, [this] { ui_.Editdoctorcode->setFocus(); });
     }
-    DBGrid1 = named(new ResultGrid(this), "DBGrid1");
-    DBGrid2 = named(new ResultGrid(this), "DBGrid2");
-    for (ResultGrid* grid : {DBGrid1, DBGrid2}) {
-        grid->setMinimumSize(760, 360);
-    }
-    DBGrid2->hide();
-
-    auto* filter = new QGroupBox(this);
-    auto* row = new QHBoxLayout(filter);
-    row->addWidget(new QLabel(QStringLiteral("从:"), filter));
-    row->addWidget(DateTimePicker1);
-    row->addWidget(new QLabel(QStringLiteral("到："), filter));
-    row->addWidget(DateTimePicker2);
-    row->addWidget(new QLabel(QStringLiteral("医生姓名:"), filter));
-    row->addWidget(Editdoctorcode);
-    row->addWidget(editdoctor);
-    row->addStretch();
-
-    auto* actions = new QHBoxLayout;
-    actions->addWidget(Panel2);
-    actions->addWidget(Panel4);
-    actions->addStretch();
-    for (QPushButton* b : {bitbtnquery, SpeedButton1, bitbtnprior, bitbtnnext, bitbtnclose}) {
-        actions->addWidget(b);
-    }
-
-    auto* page = new QVBoxLayout(this);
-    page->addWidget(filter);
-    page->addLayout(actions);
-    page->addWidget(DBGrid1, 1);
-    page->addWidget(DBGrid2, 1);
-    page->addWidget(createStatusBar(QStringLiteral("〖门诊医生费用查询〗")));
-}
-
-void Tfrmmz_query_cost_doctor::wireForm() {
-    setDatePickers(DateTimePicker1, DateTimePicker2);
-    for (DatePicker* picker : {DateTimePicker1, DateTimePicker2}) {
-        connect(picker, &QDateTimeEdit::dateTimeChanged, Editdoctorcode,
-                [this] { Editdoctorcode->setFocus(); });
-        onEnter(picker, [this] { Editdoctorcode->setFocus(); });
-    }
-    connect(Editdoctorcode, &QLineEdit::textChanged, Panel2, [this] {
-        Panel2->clear();
-        Panel4->clear();
+    connect(ui_.Editdoctorcode, &QLineEdit::textChanged, ui_.Panel2, [this] {
+        ui_.Panel2->clear();
+        ui_.Panel4->clear();
     });
-    onEnter(Editdoctorcode, [this] { EditdoctorcodeKeyPress(); });
-    // Choosing a doctor shows the code beside the list and takes the name after the "::".
-    connect(editdoctor, &QComboBox::currentIndexChanged, Editdoctorcode, [this] {
-        selectedDoctor_ = nameOfItem(editdoctor->currentText());
-        Editdoctorcode->setText(codeOfItem(editdoctor->currentText()));
-    });
-    runOnEnter(editdoctor, bitbtnquery);
-
-    setupRecordButtons(bitbtnprior, bitbtnnext, DBGrid1);
-    connect(bitbtnquery, &QPushButton::clicked, this, [this] { bitbtnqueryClick(); });
-    connect(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
-    connect(bitbtnclose, &QPushButton::clicked, this, &QDialog::reject);
-    DBGrid1->bind(nullptr, chargeColumns());
-    DBGrid2->bind(nullptr, doctorColumns());
+    onEnter(ui_.Editdoctorcode, [this] { EditdoctorcodeKeyPress(); });
+    // Choosing a doctor takes the name after the "::".
+    connect(ui_.editdoctor, &QComboBox::currentIndexChanged, this,
+            [this] { selectedDoctor_ = nameOfItem(ui_.editdoctor->currentText()); });
+    runOnEnter(ui_.editdoctor, ui_.bitbtnquery);
+    connect(ui_.bitbtnquery, &QPushButton::clicked, this, [this] { bitbtnqueryClick(); });
+    connect(ui_.SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
+    connect(ui_.bitbtnclose, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void Tfrmmz_query_cost_doctor::FormShow() {
-    fillCombo(editdoctor, codeNameItems(db_, QStringLiteral("data_doctor")));
-    editdoctor->setCurrentIndex(-1);
+    fillCombo(ui_.editdoctor, codeNameItems(db_, QStringLiteral("data_doctor")));
+    ui_.editdoctor->setCurrentIndex(-1);
     applyDateDefault(DateDefault::NowNow);
 }
 
@@ -161,33 +82,29 @@ void Tfrmmz_query_cost_doctor::FormActivate() {
     applyDateDefault(DateDefault::NowNow);
 }
 
-doctorincome::PrintTexts Tfrmmz_query_cost_doctor::printTexts() const {
-    return {Session::current().hospitalName, Session::current().operatorName, startDay(), endDay()};
-}
-
 void Tfrmmz_query_cost_doctor::EditdoctorcodeKeyPress() {
-    if (Editdoctorcode->text().isEmpty()) {
-        editdoctor->setFocus();
+    if (ui_.Editdoctorcode->text().isEmpty()) {
+        ui_.editdoctor->setFocus();
         return;
     }
     guarded([this] { lookUpDoctor(); });
 }
 
 void Tfrmmz_query_cost_doctor::lookUpDoctor() {
-    if (!lookupNameByCode(db_, QStringLiteral("data_doctor"), Editdoctorcode->text())) {
+    if (!lookupNameByCode(db_, QStringLiteral("data_doctor"), ui_.Editdoctorcode->text())) {
         message(QStringLiteral("没有符合条件的医生！"), QStringLiteral("系统操作提示："));
-        Editdoctorcode->setFocus();
-        Editdoctorcode->selectAll();
+        ui_.Editdoctorcode->setFocus();
+        ui_.Editdoctorcode->selectAll();
         return;
     }
-    const int item = findItemByCode(editdoctor, Editdoctorcode->text());
+    const int item = findItemByCode(ui_.editdoctor, ui_.Editdoctorcode->text());
     if (item < 0) {
         message(QStringLiteral("没有符合条件的医生数据！"), QStringLiteral("系统操作提示："));
-        editdoctor->setFocus();
+        ui_.editdoctor->setFocus();
         return;
     }
-    editdoctor->setCurrentIndex(item);
-    selectedDoctor_ = nameOfItem(editdoctor->itemText(item));
+    ui_.editdoctor->setCurrentIndex(item);
+    selectedDoctor_ = nameOfItem(ui_.editdoctor->itemText(item));
     listCharges();
 }
 
@@ -196,32 +113,27 @@ void Tfrmmz_query_cost_doctor::bitbtnqueryClick() {
 }
 
 void Tfrmmz_query_cost_doctor::listCharges() {
-    const QString doctor = editdoctor->currentText().isEmpty() ? QString() : selectedDoctor_;
-    const doctorincome::Statement s = doctorincome::charges(doctor, startDay(), endDay());
-    auto rows = db_.query(s.sql, s.params);
+    const QString doctor = ui_.editdoctor->currentText().isEmpty() ? QString() : selectedDoctor_;
+    auto rows = db_.query(doctorincome::charges(doctor, startDay(), endDay()));
     if (rows->isEmpty()) {
         // The grid and the panels keep the previous result.
         message(QStringLiteral("没有该医生费用信息！"), QStringLiteral("系统提示："));
-        Editdoctorcode->setFocus();
-        Editdoctorcode->selectAll();
+        ui_.Editdoctorcode->setFocus();
+        ui_.Editdoctorcode->selectAll();
         return;
     }
-    const doctorincome::Totals totals = doctorincome::totalsOf(*rows);
-    DBGrid1->bind(rows.get(), chargeColumns());
-    QuickRep2_->bind(rows.get());
-    ADOQuerymz_cost = std::move(rows);
-    Panel2->setText(QStringLiteral("符合条件的费用条数:") + QString::number(totals.count));
-    DBGrid2->hide();
-    DBGrid1->show();
-    Panel4->setText(QStringLiteral("费用总计:") + totals.total.toString(2));
+    const doctorincome::Totals totals =
+        doctorincome::totalsOf(ADOQuerymz_cost.reset(std::move(rows)));
+    ui_.Panel2->setText(QStringLiteral("符合条件的费用条数:") + QString::number(totals.count));
+    ui_.DBGrid2->hide();
+    ui_.DBGrid1->show();
+    ui_.Panel4->setText(QStringLiteral("费用总计:") + totals.total.toString(2));
 
-    const doctorincome::PrintTexts texts = printTexts();
-    if (report::askThenPreview(this, *QuickRep2_, QStringLiteral("要打印吗？"),
-                               QStringLiteral("打印明细数据"),
-                               [&] { doctorincome::fillChargeTable(*QuickRep2_, texts); })) {
-        FormActivate();  // back from the preview window
-    }
-    Editdoctorcode->setFocus();
+    const report::PrintContext texts = sessionPrintContext(startDay(), endDay());
+    report::askThenPreview(this, QuickRep2_, QStringLiteral("要打印吗？"),
+                           QStringLiteral("打印明细数据"),
+                           [&] { doctorincome::fillChargeTable(QuickRep2_, texts); });
+    ui_.Editdoctorcode->setFocus();
 }
 
 void Tfrmmz_query_cost_doctor::SpeedButton1Click() {
@@ -229,29 +141,18 @@ void Tfrmmz_query_cost_doctor::SpeedButton1Click() {
 }
 
 void Tfrmmz_query_cost_doctor::totalByDoctor() {
-    const doctorincome::PrintTexts texts = printTexts();
-    const doctorincome::Statement byDoctor = doctorincome::summary(texts.startDay, texts.endDay);
-    auto rows = db_.query(byDoctor.sql, byDoctor.params);
-    DBGrid1->hide();
-    DBGrid2->show();
-    DBGrid2->bind(rows.get(), doctorColumns());
-    QuickRep1_->bind(rows.get());
-    total = std::move(rows);
-
-    const doctorincome::Statement range = doctorincome::rangeTotal(texts.startDay, texts.endDay);
-    auto sum = db_.query(range.sql, range.params);
-    // No charges in the range: the sum is NULL and the total line shows "￥" alone.
-    const bool none = sum->isEmpty() || sum->isNull(0, 0);
-    doctorincome::fillSummaryTexts(*QuickRep1_, texts,
-                                   none ? QString() : sum->money(0, 0).toString(2));
-
-    if (!total->isEmpty() &&
-        report::askThenPreview(this, *QuickRep1_, QStringLiteral("要打印吗？请插入打印纸"),
+    const report::PrintContext texts = sessionPrintContext(startDay(), endDay());
+    ui_.DBGrid1->hide();
+    ui_.DBGrid2->show();
+    total.reset(db_.query(doctorincome::summary(texts.startDay, texts.endDay)));
+    doctorincome::fillSummaryTexts(QuickRep1_, texts,
+                                   doctorincome::rangeTotalText(db_, texts.startDay, texts.endDay));
+    if (!total->isEmpty()) {
+        report::askThenPreview(this, QuickRep1_, QStringLiteral("要打印吗？请插入打印纸"),
                                QStringLiteral("医生汇总表"),
-                               [&] { doctorincome::fillSummaryTitle(*QuickRep1_, texts); })) {
-        FormActivate();
+                               [&] { doctorincome::fillSummaryTitle(QuickRep1_, texts); });
     }
-    Editdoctorcode->setFocus();
+    ui_.Editdoctorcode->setFocus();
 }
 
 }  // namespace orbista

@@ -1,5 +1,6 @@
-#include "doctorincomereports.h"
+#include "Unitmz_query_cost_doctor_reports.h"
 
+#include "Unitmz_query_cost_doctor_sql.h"
 #include "reportlayout.h"
 
 namespace orbista::doctorincome {
@@ -107,6 +108,37 @@ void fillSummaryTitle(ReportLayout& r, const PrintTexts& t) {
     const QString title = t.hospitalName + QStringLiteral("医生费用汇总表");
     r.title(title);
     r.setCaption(QStringLiteral("cap2"), title);
+}
+
+QString rangeTotalText(Database& db, const QString& startDay, const QString& endDay) {
+    auto sum = db.query(rangeTotal(startDay, endDay));
+    // No charges in the range: the sum is NULL and the total line shows "￥" alone.
+    return sum->isEmpty() || sum->isNull(0, 0) ? QString() : sum->money(0, 0).toString(2);
+}
+
+QList<Printout> printouts() {
+    const QString start = QStringLiteral("start");
+    const QString end = QStringLiteral("end");
+    return {{QStringLiteral("QuickRep2"),
+             {start, end, QStringLiteral("doctor")},
+             [=](Database& db, const FilterValues& v) {
+                 auto job = std::make_unique<PrintJob>();
+                 buildChargeTable(job->layout());
+                 job->bind(db.query(
+                     charges(v.value(QStringLiteral("doctor")), v.value(start), v.value(end))));
+                 fillChargeTable(job->layout(), sessionPrintContext(v.value(start), v.value(end)));
+                 return job;
+             }},
+            {QStringLiteral("QuickRep1"), {start, end}, [=](Database& db, const FilterValues& v) {
+                 auto job = std::make_unique<PrintJob>();
+                 buildDoctorSummary(job->layout());
+                 job->bind(db.query(summary(v.value(start), v.value(end))));
+                 const PrintTexts texts = sessionPrintContext(v.value(start), v.value(end));
+                 fillSummaryTexts(job->layout(), texts,
+                                  rangeTotalText(db, v.value(start), v.value(end)));
+                 fillSummaryTitle(job->layout(), texts);
+                 return job;
+             }}};
 }
 
 }  // namespace orbista::doctorincome

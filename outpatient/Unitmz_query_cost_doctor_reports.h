@@ -1,20 +1,14 @@
 #pragma once
 
-#include <QString>
+#include "reportkit.h"
+#include "screenregistry.h"
 
-namespace orbista::report {
-class ReportLayout;
-}
+#include <QString>
 
 namespace orbista::doctorincome {
 
 // What the doctor income printouts say besides their rows.
-struct PrintTexts {
-    QString hospitalName;
-    QString operatorName;
-    QString startDay;  // "yyyy-mm-dd"
-    QString endDay;
-};
+using PrintTexts = report::PrintContext;
 
 // The charge table ("门诊医生收入明细表", QuickRep2), bound to the listed charges.
 void buildChargeTable(report::ReportLayout& layout);
@@ -28,5 +22,11 @@ void fillSummaryTexts(report::ReportLayout& layout, const PrintTexts& texts,
                       const QString& rangeTotal);
 // The title, set when the operator chose to print.
 void fillSummaryTitle(report::ReportLayout& layout, const PrintTexts& texts);
+// The range total as the summary prints it: two decimals, empty for a range without charges.
+QString rangeTotalText(Database& db, const QString& startDay, const QString& endDay);
+
+// "QuickRep2" (the charges of one doctor, or of all when "doctor" is empty) and "QuickRep1"
+// (the doctor summary), filled without the window from start, end and doctor.
+QList<Printout> printouts();
 
 }  // namespace orbista::doctorincome

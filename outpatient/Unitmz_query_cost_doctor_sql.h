@@ -1,10 +1,10 @@
 #pragma once
 
-#include "costtotal.h"
+#include "database.h"
+#include "money.h"
+#include "queryunit.h"
 
 namespace orbista::doctorincome {
-
-using costtotal::Statement;
 
 // One doctor's charges (the stored name trimmed before comparing, so " 王建国 " matches
 // 王建国), or every charge of the range when the doctor name is empty.
@@ -22,6 +22,7 @@ struct Totals {
 // Adds up fyprice over every row of a charge result.
 Totals totalsOf(ResultSet& charges);
 
-QStringList statements();
+// Its statements and default query (every charge of the period).
+QueryUnit queryUnit();
 
 }  // namespace orbista::doctorincome

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "costtotalreports.h"
+#include "Unitmz_query_cost_total_reports.h"
+#include "boundresult.h"
 #include "queryscreen.h"
+#include "reportlayout.h"
 
-#include <memory>
 #include <optional>
 
 class QComboBox;
@@ -15,12 +16,6 @@ class QRadioButton;
 namespace orbista {
 
 class Database;
-class ResultGrid;
-class ResultSet;
-
-namespace report {
-class ReportLayout;
-}
 
 // Outpatient income statistics ("收入合计统计表"): the charges of a period for one cashier,
 // one doctor, one department or the whole outpatient department, their totals by fee item
@@ -29,7 +24,6 @@ class Tfrmmz_query_cost_total : public QueryScreen {
     Q_OBJECT
   public:
     explicit Tfrmmz_query_cost_total(Database& db, QWidget* owner = nullptr);
-    ~Tfrmmz_query_cost_total() override;
 
     void FormShow() override;
     void FormActivate() override;
@@ -39,12 +33,30 @@ class Tfrmmz_query_cost_total : public QueryScreen {
     void SpeedButton1Click();       // query
     void bitbtnprintClick();        // "s" summary sheet or "d" detail table
 
-    report::ReportLayout& QuickRep1() { return *QuickRep1_; }  // detail table
-    report::ReportLayout& QuickRep2() { return *QuickRep2_; }  // summary sheet
+    report::ReportLayout& QuickRep1() { return QuickRep1_; }  // detail table
+    report::ReportLayout& QuickRep2() { return QuickRep2_; }  // summary sheet
 
   private:
-    void buildForm();
-    void wireForm();
+    struct Ui {
+        DatePicker* DateTimePicker1;
+        DatePicker* DateTimePicker2;
+        QRadioButton* rbman;
+        QLineEdit* editjzman;
+        QRadioButton* rbdoctor;
+        QLineEdit* Editdoctorcode;
+        QComboBox* ComboBox1;
+        QRadioButton* rbdepa;
+        QLineEdit* Editdepacode;
+        QComboBox* comboboxdepa;
+        QRadioButton* rb_All;
+        QLabel* fysum;
+        QPushButton* SpeedButton1;
+        QPushButton* bitbtnprint;
+        QPushButton* SpeedButton4;
+        ResultGrid* DBGrid1;
+        ResultGrid* DBGrid2;
+    };
+    Ui buildForm();
     costtotal::Mode mode() const;
     QWidget* filterBoxOf(costtotal::Mode mode) const;
     costtotal::Filter currentFilter() const;
@@ -54,31 +66,11 @@ class Tfrmmz_query_cost_total : public QueryScreen {
     void selectByCode(QComboBox* list, QLineEdit* codeBox, const QString& notFound);
 
     Database& db_;
-
-    DatePicker* DateTimePicker1 = nullptr;
-    DatePicker* DateTimePicker2 = nullptr;
-    QRadioButton* rbman = nullptr;
-    QLineEdit* editjzman = nullptr;
-    QRadioButton* rbdoctor = nullptr;
-    QLineEdit* Editdoctorcode = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    QRadioButton* rbdepa = nullptr;
-    QLineEdit* Editdepacode = nullptr;
-    QComboBox* comboboxdepa = nullptr;
-    QRadioButton* rb_All = nullptr;
-    QLabel* fysum = nullptr;
-    QPushButton* SpeedButton1 = nullptr;
-    QPushButton* SpeedButton2 = nullptr;
-    QPushButton* SpeedButton3 = nullptr;
-    QPushButton* bitbtnprint = nullptr;
-    QPushButton* SpeedButton4 = nullptr;
-    ResultGrid* DBGrid1 = nullptr;
-    ResultGrid* DBGrid2 = nullptr;
-
-    std::unique_ptr<ResultSet> ADOQuerymz_cost;
-    std::unique_ptr<ResultSet> ADOQuerytotal;
-    std::unique_ptr<report::ReportLayout> QuickRep1_;
-    std::unique_ptr<report::ReportLayout> QuickRep2_;
+    const Ui ui_;
+    report::ReportLayout QuickRep1_;
+    report::ReportLayout QuickRep2_;
+    BoundResult ADOQuerymz_cost;
+    BoundResult ADOQuerytotal;
 
     // The total of the last refill; 0 until one ran in this window.
     Money statisticsTotal_;

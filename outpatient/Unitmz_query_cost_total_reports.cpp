@@ -1,6 +1,7 @@
-#include "costtotalreports.h"
+#include "Unitmz_query_cost_total_reports.h"
 
 #include "reportlayout.h"
+#include "session.h"
 
 #include <QDate>
 #include <QLocale>
@@ -41,6 +42,16 @@ Scope scopeOf(Mode mode, const QString& department, const QString& doctor,
                     QStringLiteral("该收费员所收费用全部医生")};
     }
     return {};
+}
+
+PrintTexts printTexts(Database& db, const Filter& f, const QString& doctorCode,
+                      const Money& total) {
+    const QString department = f.mode == Mode::Department ? f.departmentName : QString();
+    const QString doctor = f.mode == Mode::Doctor ? f.doctorName : QString();
+    const QString doctorDepartment =
+        doctor.isEmpty() ? QString() : costtotal::doctorDepartment(db, doctorCode);
+    return {sessionPrintContext(f.startDay, f.endDay),
+            scopeOf(f.mode, department, doctor, doctorDepartment), total};
 }
 
 QString shortDate(const QString& day) {
@@ -90,13 +101,13 @@ void buildDetailTable(ReportLayout& r) {
 }
 
 void fillDetailTable(ReportLayout& r, const PrintTexts& t) {
-    const QString title = t.hospitalName + QStringLiteral("收费统计明细表");
+    const QString title = t.context.hospitalName + QStringLiteral("收费统计明细表");
     r.title(title);
     r.setCaption(QStringLiteral("cap1"), title);
-    r.setCaption(QStringLiteral("qrbegin"), t.startDay);
-    r.setCaption(QStringLiteral("qrend"), t.endDay);
+    r.setCaption(QStringLiteral("qrbegin"), t.context.startDay);
+    r.setCaption(QStringLiteral("qrend"), t.context.endDay);
     r.setCaption(QStringLiteral("off"), t.scope.detailLine);
-    r.setCaption(QStringLiteral("qrman"), t.operatorName);
+    r.setCaption(QStringLiteral("qrman"), t.context.operatorName);
 }
 
 void buildSummarySheet(ReportLayout& r) {
@@ -120,15 +131,68 @@ void buildSummarySheet(ReportLayout& r) {
 }
 
 void fillSummarySheet(ReportLayout& r, const PrintTexts& t) {
-    const QString title = t.hospitalName + QStringLiteral("收费统计汇总表");
+    const QString title = t.context.hospitalName + QStringLiteral("收费统计汇总表");
     r.title(title);
     r.setCaption(QStringLiteral("cap2"), title);
-    r.setCaption(QStringLiteral("print_date"),
-                 shortDate(t.startDay) + QStringLiteral("--") + shortDate(t.endDay));
+    r.setCaption(
+        QStringLiteral("print_date"),
+        shortDate(t.context.startDay) + QStringLiteral("--") + shortDate(t.context.endDay));
     r.setCaption(QStringLiteral("tjks"), t.scope.department);
     r.setCaption(QStringLiteral("tjdoctor"), t.scope.doctor);
     r.setCaption(QStringLiteral("sum"), QStringLiteral("￥") + t.total.toString(2));
-    r.setCaption(QStringLiteral("tjy"), t.operatorName);
+    r.setCaption(QStringLiteral("tjy"), t.context.operatorName);
+}
+
+}  // namespace orbista::costtotal
+
+namespace orbista::costtotal {
+
+namespace {
+
+Filter filterOf(const FilterValues& v) {
+    static const QMap<QString, Mode> modes{{QStringLiteral("cashier"), Mode::Cashier},
+                                           {QStringLiteral("doctor"), Mode::Doctor},
+                                           {QStringLiteral("department"), Mode::Department},
+                                           {QStringLiteral("whole"), Mode::Whole}};
+    Filter f;
+    f.mode = modes.value(v.value(QStringLiteral("mode")), Mode::Department);
+    f.startDay = v.value(QStringLiteral("start"));
+    f.endDay = v.value(QStringLiteral("end"));
+    f.cashier = v.value(QStringLiteral("cashier"));
+    f.doctorName = v.value(QStringLiteral("doctor"));
+    f.departmentName = v.value(QStringLiteral("department"));
+    f.loginDepartmentCode = Session::current().loginDepartmentCode;
+    return f;
+}
+
+std::unique_ptr<PrintJob> refilledPrint(Database& db, const FilterValues& values, bool detail) {
+    const Filter f = filterOf(values);
+    const Refill refill = refillTotals(db, f);
+    auto job = std::make_unique<PrintJob>();
+    const PrintTexts texts =
+        printTexts(db, f, values.value(QStringLiteral("doctorcode")), refill.total);
+    if (detail) {
+        buildDetailTable(job->layout());
+        job->bind(db.query(totalsTableStatement()));
+        fillDetailTable(job->layout(), texts);
+    } else {
+        buildSummarySheet(job->layout());
+        fillSummarySheet(job->layout(), texts);
+    }
+    return job;
+}
+
+}  // namespace
+
+QList<Printout> printouts() {
+    const QStringList filters{QStringLiteral("start"),     QStringLiteral("end"),
+                              QStringLiteral("mode"),      QStringLiteral("cashier"),
+                              QStringLiteral("doctor"),    QStringLiteral("doctorcode"),
+                              QStringLiteral("department")};
+    return {{QStringLiteral("d"), filters,
+             [](Database& db, const FilterValues& v) { return refilledPrint(db, v, true); }},
+            {QStringLiteral("s"), filters,
+             [](Database& db, const FilterValues& v) { return refilledPrint(db, v, false); }}};
 }
 
 }  // namespace orbista::costtotal

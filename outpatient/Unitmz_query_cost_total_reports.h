@@ -1,10 +1,8 @@
 #pragma once
 
-#include "costtotal.h"
-
-namespace orbista::report {
-class ReportLayout;
-}
+#include "Unitmz_query_cost_total_sql.h"
+#include "reportkit.h"
+#include "screenregistry.h"
 
 namespace orbista::costtotal {
 
@@ -22,13 +20,16 @@ Scope scopeOf(Mode mode, const QString& department, const QString& doctor,
 
 // Everything the two reports print besides mz_total's rows.
 struct PrintTexts {
-    QString hospitalName;
-    QString operatorName;
-    QString startDay;  // "yyyy-mm-dd"
-    QString endDay;
+    report::PrintContext context;
     Scope scope;
     Money total;  // the statistics total of the refill
 };
+
+// What the printouts say for a refill over `filter`: the session's hospital and operator,
+// the period and scope, and the refill's total. `doctorCode` names the chosen doctor, whose
+// department the summary sheet prints.
+PrintTexts printTexts(Database& db, const Filter& filter, const QString& doctorCode,
+                      const Money& total);
 
 // The detail table ("明细表", QuickRep1): one line per mz_total row, bound by the screen.
 void buildDetailTable(report::ReportLayout& layout);
@@ -40,5 +41,10 @@ void fillSummarySheet(report::ReportLayout& layout, const PrintTexts& texts);
 
 // "yyyy-mm-dd" in the workstation's short date format, as the summary sheet's period prints.
 QString shortDate(const QString& day);
+
+// "d" (detail table) and "s" (summary sheet) filled without the window: they refill
+// mz_total for the filter values (start, end, mode, cashier, doctor, doctorcode, department)
+// as the query button does. Modes: cashier, doctor, department, whole.
+QList<Printout> printouts();
 
 }  // namespace orbista::costtotal

@@ -1,6 +1,6 @@
-#include "costtotal.h"
+#include "Unitmz_query_cost_total_sql.h"
 
-#include "codeentry.h"
+#include "dayrange.h"
 
 namespace orbista::costtotal {
 
@@ -10,44 +10,47 @@ const QString kTotalsTable = QStringLiteral("select * from mz_total");
 const QString kDepartmentNames = QStringLiteral("select name from data_depa order by code");
 const QString kDoctorDepartment = QStringLiteral("select depa from data_doctor where code=:a1");
 
-const QString kDayRange = QStringLiteral(
-    "(convert(varchar(10),fydate,20)>=:a1) and (convert(varchar(10),fydate,20)<=:a2)");
+// What a condition restricts: the listed charges, or the totals of mz_total.
+enum class For { List, Totals };
 
 // The mode's condition beyond the day range, with its parameter.
-Statement condition(const Filter& f) {
+Statement condition(const Filter& f, For use) {
     switch (f.mode) {
         case Mode::Cashier:
             return {QStringLiteral(" and (jzman=:a3)"), {{":a3", f.cashier}}};
         case Mode::Doctor:
             return {QStringLiteral(" and (fydoctor like :a3 escape '\\')"),
-                    {{":a3", QStringLiteral("%") + likePrefix(f.doctorName)}}};
+                    {{":a3", likeContains(f.doctorName)}}};
         case Mode::Department:
             if (f.departmentName.trimmed().isEmpty()) {
                 return {};
             }
             return {QStringLiteral(" and (fydepa=:a3)"), {{":a3", f.departmentName}}};
         case Mode::Whole:
+            if (use == For::Totals) {
+                return {};
+            }
             return {QStringLiteral(" and (depa=:a3)"), {{":a3", f.loginDepartmentCode}}};
     }
     return {};
 }
 
-Statement withRange(const QString& head, const Filter& f, const QString& tail = {}) {
-    Statement c = condition(f);
-    Statement s{head + kDayRange + c.sql + tail, {{":a1", f.startDay}, {":a2", f.endDay}}};
-    s.params += c.params;
-    return s;
+Statement withRange(const QString& head, const Filter& f, For use, const QString& tail = {}) {
+    return head +
+           dayRange(QStringLiteral("fydate"), f.startDay, f.endDay,
+                    DayForm::varchar20().inParentheses()) +
+           condition(f, use) + tail;
 }
 
 }  // namespace
 
 Statement chargeRows(const Filter& f) {
-    return withRange(QStringLiteral("select *  from mz_cost\nwhere "), f);
+    return withRange(QStringLiteral("select *  from mz_cost\nwhere "), f, For::List);
 }
 
 Statement groupedTotals(const Filter& f) {
     return withRange(QStringLiteral("select sum(fyprice) as coun,style,fyname from mz_cost where "),
-                     f, QStringLiteral(" group by style,fyname"));
+                     f, For::Totals, QStringLiteral(" group by style,fyname"));
 }
 
 Refill refillTotals(Database& db, const Filter& filter) {
@@ -56,7 +59,7 @@ Refill refillTotals(Database& db, const Filter& filter) {
         return refill;
     }
     const Statement grouped = groupedTotals(filter);
-    auto groups = db.query(grouped.sql, grouped.params);
+    auto groups = db.query(grouped);
     const int n = groups->recordCount();
     Transaction transaction(db);
     db.execute(QStringLiteral("delete mz_total"));
@@ -94,6 +97,8 @@ QString doctorDepartment(Database& db, const QString& doctorCode) {
     return rs->isEmpty() ? QString() : rs->text(0, 0);
 }
 
+namespace {
+
 QStringList statements() {
     QStringList all;
     for (Mode mode : {Mode::Cashier, Mode::Doctor, Mode::Department, Mode::Whole}) {
@@ -108,6 +113,21 @@ QStringList statements() {
         << QStringLiteral("insert into mz_total (name,toatl) values (:v0,:v1)") << kTotalsTable
         << kDepartmentNames << kDoctorDepartment;
     return all;
+}
+
+}  // namespace
+
+QueryUnit queryUnit() {
+    // The screen opens in department mode with no department chosen: every charge.
+    return {QStringLiteral("Unitmz_query_cost_total"),
+            statements,
+            {},
+            [](const QString& start, const QString& end) {
+                Filter f;
+                f.startDay = start;
+                f.endDay = end;
+                return chargeRows(f);
+            }};
 }
 
 }  // namespace orbista::costtotal

@@ -2,6 +2,7 @@
 
 #include "database.h"
 #include "money.h"
+#include "queryunit.h"
 
 #include <QString>
 
@@ -17,18 +18,15 @@ struct Filter {
     QString cashier;              // cashier mode: jzman equals it
     QString doctorName;           // doctor mode: fydoctor contains it
     QString departmentName;       // department mode: fydepa equals it; empty = every department
-    QString loginDepartmentCode;  // whole-department mode: depa equals it
-};
-
-struct Statement {
-    QString sql;
-    Params params;
+    QString loginDepartmentCode;  // whole-department mode: the listed charges' depa equals it
 };
 
 // The charge rows listed on screen.
 Statement chargeRows(const Filter& filter);
-// The fee-item totals written into mz_total: one row per (style, fyname) of exactly the
-// charges chargeRows() lists.
+// The fee-item totals written into mz_total: one row per (style, fyname). In every mode but
+// the whole department they total exactly the listed charges; the whole department's totals
+// cover every charge of the range, whichever desk (depa) booked it, while its list shows the
+// login department's charges only.
 Statement groupedTotals(const Filter& filter);
 
 struct Refill {
@@ -48,7 +46,7 @@ QStringList departmentNames(Database& db);
 // The department (data_doctor.depa) of the doctor with this code; empty when unknown.
 QString doctorDepartment(Database& db, const QString& doctorCode);
 
-// Every statement text this unit sends, for the T-SQL syntax check.
-QStringList statements();
+// Every statement text this unit sends, its default query, no procedures.
+QueryUnit queryUnit();
 
 }  // namespace orbista::costtotal

@@ -1,15 +1,17 @@
 // Every statement text the client holds, parsed with a real T-SQL grammar in one run of the
-// checker, and run once on SQLite through the adapter. A unit that sends SQL lists its texts
-// here.
+// checker, and run once on SQLite through the adapter. The screens' statements come from the
+// screen registry, so a registered screen cannot be left out; the shell's own pieces are
+// listed here.
 #include "Unitchangepass.h"
 #include "Unitdm1.h"
+#include "clientprocedures.h"
 #include "codeentry.h"
-#include "costtotal.h"
 #include "database.h"
-#include "doctorincome.h"
-#include "feecrosstab.h"
 #include "lookuppicker.h"
 #include "operatorlogin.h"
+#include "queryunit.h"
+#include "screenregistry.h"
+#include "screens.h"
 #include "testsupport.h"
 #include "tsqlchecker.h"
 
@@ -19,17 +21,31 @@ using namespace orbista;
 
 namespace {
 
+// The statements of every registered screen, through its query unit.
+QList<std::pair<QString, QStringList>> screenStatements() {
+    registerAllScreens();
+    QList<std::pair<QString, QStringList>> held;
+    QStringList units;
+    for (const ScreenRecord& screen : registeredScreens()) {
+        if (units.contains(screen.queryUnit)) {
+            continue;  // a family of screens shares one unit
+        }
+        units << screen.queryUnit;
+        const QueryUnit* unit = findQueryUnit(screen.queryUnit);
+        held.append({screen.className, unit ? unit->statements() : QStringList()});
+    }
+    return held;
+}
+
 QList<std::pair<QString, QStringList>> heldStatements() {
-    return {
-        {"login", OperatorLogin::statements()},
-        {"hospital name", {hospitalNameStatement()}},
-        {"password change", Tfrmchangepass::statements()},
-        {"code entry", codeEntryStatements()},
-        {"lookup picker", LookupPicker::statements()},
-        {"outpatient income statistics", costtotal::statements()},
-        {"outpatient doctor income", doctorincome::statements()},
-        {"outpatient fee cross tables", {feecrosstab::feeNamesStatement()}},
-    };
+    return QList<std::pair<QString, QStringList>>{
+               {"login", OperatorLogin::statements()},
+               {"hospital name", {hospitalNameStatement()}},
+               {"password change", Tfrmchangepass::statements()},
+               {"code entry", codeEntryStatements()},
+               {"lookup picker", LookupPicker::statements()},
+           } +
+           screenStatements();
 }
 
 QStringList allTexts() {
@@ -45,11 +61,66 @@ QStringList allTexts() {
 class TestHeldStatements : public QObject {
     Q_OBJECT
   private Q_SLOTS:
+    void everyScreenHasItsQueryUnit();
+    void adminShipsEveryScreensProcedures();
+    void aRejectedStatementFailsTheCheck();
     void parseAsTsql();
     void procedureCallsParseAsTsql();
     void runOnSqlite_data();
     void runOnSqlite();
 };
+
+// A registered screen names a query unit that exists and holds statements.
+void TestHeldStatements::everyScreenHasItsQueryUnit() {
+    registerAllScreens();
+    QVERIFY(!registeredScreens().isEmpty());
+    for (const ScreenRecord& screen : registeredScreens()) {
+        const QueryUnit* unit = findQueryUnit(screen.queryUnit);
+        QVERIFY2(unit, qPrintable(screen.className));
+        QVERIFY2(!unit->statements().isEmpty(), qPrintable(screen.className));
+        QVERIFY2(unit->defaultQuery, qPrintable(screen.className));
+    }
+}
+
+// orbista-admin registers the units without any widget library; it must know every unit and
+// procedure the screens use, or init and check would miss them.
+void TestHeldStatements::adminShipsEveryScreensProcedures() {
+    registerAllScreens();
+    QStringList screenProcedures;
+    for (const ScreenRecord& screen : registeredScreens()) {
+        for (const StoredProcedure& p : findQueryUnit(screen.queryUnit)->procedures) {
+            screenProcedures << p.name;
+        }
+    }
+    QVERIFY(screenProcedures.contains(QStringLiteral("mz_fenlei_total")));
+    admin::registerClientProcedures();
+    QStringList shipped;
+    for (const StoredProcedure& p : storedProcedures()) {
+        shipped << p.name;
+    }
+    for (const QString& name : screenProcedures) {
+        QVERIFY2(shipped.contains(name), qPrintable(name));
+    }
+}
+
+// The registry's texts really reach the checker: a screen holding a text the grammar rejects
+// fails the check, named by its unit.
+void TestHeldStatements::aRejectedStatementFailsTheCheck() {
+    const QString unavailable = test::checkerUnavailable();
+    QVERIFY2(unavailable.isEmpty(), qPrintable(unavailable));
+    registerQueryUnit({QStringLiteral("Tfrmbroken"),
+                       [] { return QStringList{QStringLiteral("select * form mz_cost where")}; },
+                       {},
+                       {}});
+    registerScreen({QStringLiteral("Tfrmbroken"), {}, QStringLiteral("Tfrmbroken"), {}});
+    QStringList all;
+    for (const auto& [unit, texts] : screenStatements()) {
+        all << texts;
+    }
+    registerScreen(QStringLiteral("Tfrmbroken"), {});
+    const test::TsqlCheck result = test::checkStatements(all);
+    QVERIFY(result.exitCode != 0);
+}
 
 void TestHeldStatements::parseAsTsql() {
     const QString unavailable = test::checkerUnavailable();

@@ -2,10 +2,10 @@
 // range check, empty period, run-time columns, a wide period and a result that does not
 // match its fee names.
 #include "Unit_mzbm_total.h"
+#include "Unit_mzbm_total_reports.h"
+#include "Unit_mzbm_total_sql.h"
 #include "crosstabcolumns.h"
 #include "database.h"
-#include "feecrosstab.h"
-#include "feecrosstabreport.h"
 #include "outpatientscreens.h"
 #include "paginator.h"
 #include "prompts.h"
@@ -79,7 +79,7 @@ void previewDays(FeeCrossTabScreen& s, QDate start, QDate end) {
 class TestOutpatientCrossTabScreen : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    void initTestCase() { feecrosstab::registerProcedure(); }
+    void initTestCase() { registerQueryUnit(feecrosstab::queryUnit()); }
     void init();
     void cleanup();
     void oneFeeNameSitsAtClassicPlaces_data();
@@ -112,7 +112,7 @@ void TestOutpatientCrossTabScreen::init() {
 void TestOutpatientCrossTabScreen::cleanup() {
     prompts_.reset();
     db_.reset();
-    feecrosstab::registerProcedure();
+    registerQueryUnit(feecrosstab::queryUnit());
 }
 
 void TestOutpatientCrossTabScreen::oneFeeNameSitsAtClassicPlaces_data() {

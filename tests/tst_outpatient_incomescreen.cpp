@@ -1,11 +1,12 @@
 // The outpatient income statistics driven through the real dialog: the four modes, the code
 // lookups, the refill of mz_total, the empty result, and both printouts.
 #include "Unitmz_query_cost_total.h"
-#include "costtotalreports.h"
+#include "Unitmz_query_cost_total_reports.h"
 #include "database.h"
 #include "paginator.h"
 #include "prompts.h"
 #include "resultgrid.h"
+#include "screentest.h"
 #include "session.h"
 #include "testsupport.h"
 
@@ -141,6 +142,8 @@ class TestOutpatientIncomeScreen : public QObject {
     void refusedPrintTypes_data();
     void refusedPrintTypes();
     void activationSetsDatesCashierAndStatus();
+    void typingIntoAFilterBoxChoosesItsMode_data();
+    void typingIntoAFilterBoxChoosesItsMode();
 
   private:
     QTemporaryDir dir_;
@@ -206,7 +209,8 @@ void TestOutpatientIncomeScreen::modes_data() {
         << ""
         << ""
         << ""
-        << "" << 4 << QStringList{"检查费=80.00", "西药费=5.50", "西药费=12.40"} << "合计：￥97.90";
+        << "" << 4 << QStringList{"化验费=33.33", "检查费=80.00", "西药费=5.50", "西药费=12.40"}
+        << "合计：￥131.23";
 }
 
 void TestOutpatientIncomeScreen::modes() {
@@ -289,7 +293,7 @@ void TestOutpatientIncomeScreen::emptyResultKeepsPreviousTotals() {
     s.choose(QStringLiteral("rb_All"), {}, {}, {}, {});
     s.query();
     const QStringList before = totalsTable(*db_);
-    QCOMPARE(before.size(), 3);
+    QCOMPARE(before.size(), 4);
     const QString fysum = s.fysum();
 
     s.setRange(QDate(2026, 4, 1), QDate(2026, 4, 30));
@@ -299,7 +303,7 @@ void TestOutpatientIncomeScreen::emptyResultKeepsPreviousTotals() {
     QCOMPARE(prompts_->last().icon, PromptIcon::Question);
     QCOMPARE(s.listedRows(), 0);  // the grid shows the empty result
     QCOMPARE(totalsTable(*db_), before);
-    QCOMPARE(s.totalRows(), 3);
+    QCOMPARE(s.totalRows(), 4);
     QCOMPARE(s.fysum(), fysum);
 }
 
@@ -348,7 +352,7 @@ void TestOutpatientIncomeScreen::printChoice_data() {
         << ""
         << ""
         << "s"
-        << "收费统计汇总表" << QStringList{"全部科室", "全部医生", "￥97.90"};
+        << "收费统计汇总表" << QStringList{"全部科室", "全部医生", "￥131.23"};
 }
 
 void TestOutpatientIncomeScreen::printChoice() {
@@ -438,6 +442,46 @@ void TestOutpatientIncomeScreen::activationSetsDatesCashierAndStatus() {
     QVERIFY(s.get<QRadioButton>("rbdepa")->isChecked());
     QCOMPARE(s.get<QComboBox>("comboboxdepa")->currentIndex(), -1);
     QCOMPARE(s.get<QComboBox>("ComboBox1")->count(), 3);
+}
+
+void TestOutpatientIncomeScreen::typingIntoAFilterBoxChoosesItsMode_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("fysum");
+    // The screen opens in department mode; typing a doctor code (and Enter) without clicking
+    // "统计医生：" first totals that doctor, not the departments.
+    QTest::newRow("doctor code") << "Editdoctorcode"
+                                 << "1"
+                                 << "rbdoctor"
+                                 << "合计：￥92.30";
+    QTest::newRow("cashier") << "editjzman"
+                             << "赵收"
+                             << "rbman"
+                             << "合计：￥5.60";
+    QTest::newRow("department code, from the cashier mode") << "Editdepacode"
+                                                            << "02"
+                                                            << "rbdepa"
+                                                            << "合计：￥38.83";
+}
+
+void TestOutpatientIncomeScreen::typingIntoAFilterBoxChoosesItsMode() {
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(QString, mode);
+    QFETCH(QString, fysum);
+    Screen s(*db_);
+    test::Driver ui(&s.dialog);
+    if (mode == u"rbdepa") {
+        ui.click("rbman");
+    }
+    ui.type(qPrintable(box), text);
+    QVERIFY(s.get<QRadioButton>(qPrintable(mode))->isChecked());
+    if (box != u"editjzman") {
+        ui.enter(qPrintable(box));  // the code selects its list item
+    }
+    s.query();
+    QCOMPARE(s.fysum(), fysum);
 }
 
 QTEST_MAIN(TestOutpatientIncomeScreen)

@@ -1,7 +1,7 @@
-#include "costtotal.h"
+#include "Unit_mzbm_total_sql.h"
+#include "Unitmz_query_cost_doctor_sql.h"
+#include "Unitmz_query_cost_total_sql.h"
 #include "database.h"
-#include "doctorincome.h"
-#include "feecrosstab.h"
 #include "storedprocedures.h"
 #include "testsupport.h"
 #include "tsqlchecker.h"
@@ -48,7 +48,7 @@ void insertCharges(Database& db) {
     db.append(QStringLiteral("data_fy_mz"), {"code", "name"}, {"001", "西药费"});
 }
 
-QStringList codes(Database& db, const costtotal::Statement& s) {
+QStringList codes(Database& db, const Statement& s) {
     auto rs = db.query(s.sql, s.params);
     QStringList out;
     for (int i = 0; i < rs->recordCount(); ++i) {
@@ -79,6 +79,7 @@ class TestOutpatientTotals : public QObject {
     void modes();
     void listAndTotalsCoverTheSameRows_data();
     void listAndTotalsCoverTheSameRows();
+    void wholeDepartmentTotalsEveryCharge();
     void emptyFeeTableLeavesTotalsAlone();
     void interruptedRefillKeepsPreviousTotals();
     void doctorIncomeMatchesTrimmedName();
@@ -96,7 +97,7 @@ class TestOutpatientTotals : public QObject {
 void TestOutpatientTotals::init() {
     db_ = test::freshDatabase(dir_);
     insertCharges(*db_);
-    feecrosstab::registerProcedure();
+    registerQueryUnit(feecrosstab::queryUnit());
 }
 
 void TestOutpatientTotals::modes_data() {
@@ -118,9 +119,11 @@ void TestOutpatientTotals::modes_data() {
     QTest::newRow("every department")
         << int(costtotal::Mode::Department) << "" << QStringList{"M1", "M2", "M3", "M4", "M5"}
         << QStringList{"化验费=33.33", "检查费=80.00", "西药费=5.50", "西药费=12.30"} << "131.13";
+    // The list shows the login department's charges; the totals cover every charge of the
+    // range, M4 of department 02 included.
     QTest::newRow("whole, login department 01")
         << int(costtotal::Mode::Whole) << "01" << QStringList{"M1", "M2", "M3", "M5"}
-        << QStringList{"检查费=80.00", "西药费=5.50", "西药费=12.30"} << "97.80";
+        << QStringList{"化验费=33.33", "检查费=80.00", "西药费=5.50", "西药费=12.30"} << "131.13";
 }
 
 void TestOutpatientTotals::modes() {
@@ -146,7 +149,26 @@ void TestOutpatientTotals::listAndTotalsCoverTheSameRows_data() {
     QTest::newRow("cashier") << int(costtotal::Mode::Cashier);
     QTest::newRow("doctor") << int(costtotal::Mode::Doctor);
     QTest::newRow("department") << int(costtotal::Mode::Department);
-    QTest::newRow("whole") << int(costtotal::Mode::Whole);
+}
+
+// The whole department's totals are every charge of the range, whichever desk booked it.
+void TestOutpatientTotals::wholeDepartmentTotalsEveryCharge() {
+    costtotal::Filter f;
+    f.mode = costtotal::Mode::Whole;
+    f.startDay = QStringLiteral("2026-03-01");
+    f.endDay = QStringLiteral("2026-03-02");
+    f.loginDepartmentCode = QStringLiteral("01");
+    auto all =
+        db_->query(QStringLiteral("select fyprice, depa from mz_cost where fydate >= "
+                                  "'2026-03-01' and fydate < '2026-03-03'"));
+    Money every;
+    bool otherDesk = false;
+    for (int i = 0; i < all->recordCount(); ++i) {
+        every += all->money(i, 0);
+        otherDesk = otherDesk || all->text(i, 1) != u"01";
+    }
+    QVERIFY(otherDesk);  // the fixture has a charge whose depa is not the login department's
+    QCOMPARE(costtotal::refillTotals(*db_, f).total, every);
 }
 
 void TestOutpatientTotals::listAndTotalsCoverTheSameRows() {
@@ -285,8 +307,9 @@ void TestOutpatientTotals::crossTabColumnsFollowFeeNameOrder() {
 void TestOutpatientTotals::tsqlBodiesParse() {
     const QString unavailable = test::checkerUnavailable();
     QVERIFY2(unavailable.isEmpty(), qPrintable(unavailable));
-    QStringList texts = costtotal::statements() + doctorincome::statements();
-    texts << feecrosstab::feeNamesStatement();
+    QStringList texts = costtotal::queryUnit().statements() +
+                        doctorincome::queryUnit().statements() +
+                        feecrosstab::queryUnit().statements();
     const test::TsqlCheck statements = test::checkStatements(texts);
     QVERIFY2(statements.exitCode == 0, qPrintable(statements.output));
     QTemporaryDir dir;

@@ -172,19 +172,15 @@ PromptAnswer QueryScreen::message(const QString& text, const QString& title, Pro
 
 void QueryScreen::simpleMessage(const QString& text) {
     prompter().simpleMessage(this, text);
-    reactivate();
 }
 
 std::optional<QString> QueryScreen::inputBox(const QString& title, const QString& label,
                                              const QString& text) {
-    auto answer = prompter().inputBox(this, title, label, text);
-    reactivate();
-    return answer;
+    return prompter().inputBox(this, title, label, text);
 }
 
 void QueryScreen::preview(PreviewSession& session) {
     prompter().preview(this, session);
-    reactivate();
 }
 
 bool QueryScreen::guarded(const std::function<void()>& work, bool waitCursor) {
@@ -230,8 +226,7 @@ void QueryScreen::FormActivate() {
     }
 }
 
-void QueryScreen::reactivate() {
-    // The screen becomes the active window again once another window of ours closed.
+void QueryScreen::activatedAgain() {
     guarded([this] { FormActivate(); });
 }
 

@@ -24,8 +24,12 @@ class ResultSet;
 // The base of every query screen: a modal QDialog with the shared status bar, date pickers
 // and their defaults and checks, record buttons, focus colouring, Enter-runs-query wiring,
 // the two kinds of message and activation handling. Screens keep statement building and
-// totals in plain classes and bind them here.
-class QueryScreen : public QDialog {
+// totals in plain classes and bind them here; FormKit builds their controls.
+//
+// The activation handler runs on first display and again whenever a simple message, an
+// input box or a preview that the screen opened closes (the prompter tells it), never after
+// an application message box.
+class QueryScreen : public QDialog, public ActivatedAgain {
     Q_OBJECT
   public:
     // What the operator panel of the status bar shows.
@@ -74,6 +78,7 @@ class QueryScreen : public QDialog {
                          PromptIcon icon = PromptIcon::Question,
                          PromptButtons buttons = PromptButtons::Ok);
     // Simple message, input box and preview: the screen is activated again afterwards.
+    // The same holds for the report flows, which prompt with the screen as parent.
     void simpleMessage(const QString& text);
     std::optional<QString> inputBox(const QString& title, const QString& label,
                                     const QString& text = {});
@@ -88,13 +93,14 @@ class QueryScreen : public QDialog {
     virtual void FormShow() {}
     virtual void FormActivate();
 
+    // Another window of ours closed: the activation handler runs again.
+    void activatedAgain() override;
+
   protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void reactivate();
-
     QStatusBar* status_ = nullptr;
     QList<QLabel*> statusPanels_;
     OperatorPanel operatorStyle_ = OperatorPanel::Prefixed;

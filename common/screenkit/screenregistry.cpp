@@ -1,24 +1,50 @@
 #include "screenregistry.h"
 
-#include <QHash>
-
 namespace orbista {
 
 namespace {
 
-QHash<QString, ScreenFactory>& registry() {
-    static QHash<QString, ScreenFactory> screens;
+QList<ScreenRecord>& records() {
+    static QList<ScreenRecord> screens;
     return screens;
 }
 
 }  // namespace
 
+void registerScreen(ScreenRecord record) {
+    for (ScreenRecord& known : records()) {
+        if (known.className == record.className) {
+            known = std::move(record);
+            return;
+        }
+    }
+    records().append(std::move(record));
+}
+
 void registerScreen(const QString& className, ScreenFactory factory) {
-    registry().insert(className, std::move(factory));
+    if (!factory) {
+        records().removeIf([&](const ScreenRecord& r) { return r.className == className; });
+        return;
+    }
+    registerScreen(ScreenRecord{className, std::move(factory), className, {}});
+}
+
+const ScreenRecord* findScreen(const QString& className) {
+    for (const ScreenRecord& record : records()) {
+        if (record.className == className) {
+            return &record;
+        }
+    }
+    return nullptr;
 }
 
 ScreenFactory screenFactory(const QString& className) {
-    return registry().value(className);
+    const ScreenRecord* record = findScreen(className);
+    return record ? record->factory : ScreenFactory();
+}
+
+QList<ScreenRecord> registeredScreens() {
+    return records();
 }
 
 }  // namespace orbista
