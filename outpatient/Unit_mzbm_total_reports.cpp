@@ -43,8 +43,7 @@ void buildReport(ReportLayout& r) {
     title.label(QStringLiteral("qrstart"), 172, 13, 26, 6);
     title.text(QStringLiteral("------------------------------------------"), 198, 13, 80, 6);
     title.label(QStringLiteral("qrend"), 280, 13, 26, 6);
-    title.text(QStringLiteral("制表人:"), 420, 13, 16, 6);
-    title.label(QStringLiteral("qrman"), 436, 13, 60, 6);
+    makerLine(title, QStringLiteral("qrman"), 420, 13, QStringLiteral("制表人:"));
     r.band(BandKind::ColumnHeader, pxToMm(31));
     r.band(BandKind::Detail, pxToMm(34));
     r.band(BandKind::Summary, pxToMm(35))
@@ -53,12 +52,10 @@ void buildReport(ReportLayout& r) {
 }
 
 void fillReport(ReportLayout& r, By by, const PrintTexts& t, const QStringList& feeNames) {
-    const QString title = t.hospitalName + reportName(by);
-    r.title(title);
-    r.setCaption(QStringLiteral("qrtitle"), title);
+    fillTitle(r, QStringLiteral("qrtitle"), t.hospitalName, reportName(by));
     r.setCaption(QStringLiteral("qrstart"), t.startDay);
     r.setCaption(QStringLiteral("qrend"), t.endDay);
-    r.setCaption(QStringLiteral("qrman"), t.operatorName);
+    fillMaker(r, QStringLiteral("qrman"), t);
     buildCrossTabColumns(r,
                          {feeNames, QStringLiteral("fydoctor"),
                           by == By::Department ? QStringLiteral("部门") : QStringLiteral("医生")});

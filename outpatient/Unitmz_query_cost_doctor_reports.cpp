@@ -9,105 +9,79 @@ using namespace report;
 
 namespace {
 
-const QString kAmountMask = QStringLiteral("###,###,##0.00");
-constexpr double kTitlePoints = 14;
+const QString kChargeTable = QStringLiteral("门诊医生收入明细表");
+const QString kDoctorSummary = QStringLiteral("医生费用汇总表");
 
-// A framed caption cell of a column header row.
-void captionCell(Band& band, const QString& caption, double x, double y, double w, double h) {
-    band.text(caption, x, y, w, h).frame(Side::All).alignCenter();
+const std::vector<TableColumn>& chargeColumns() {
+    static const std::vector<TableColumn> columns{
+        {QStringLiteral("医生名称"), QStringLiteral("fydoctor"), 30},
+        {QStringLiteral("费用发生科室"), QStringLiteral("fydepa"), 35},
+        {QStringLiteral("费用发生日期"), QStringLiteral("fydate"), 35,
+         QStringLiteral("yyyy-mm-dd")},
+        {QStringLiteral("费用名称"), QStringLiteral("fyname"), 55},
+        {QStringLiteral("费用金额（￥）"), QStringLiteral("fyprice"), 35, kMoneyMask, true,
+         Qt::AlignRight}};
+    return columns;
+}
+
+const std::vector<TableColumn>& doctorColumns() {
+    static const std::vector<TableColumn> columns{
+        {QStringLiteral("医生名称"), QStringLiteral("fydoctor"), 40},
+        {QStringLiteral("费用发生科室"), QStringLiteral("fydepa"), 40},
+        {QStringLiteral("该医生收入费用"), QStringLiteral("doctorsum"), 45, kMoneyMask, false,
+         Qt::AlignRight, QStringLiteral("qb_price")}};
+    return columns;
 }
 
 }  // namespace
 
 void buildChargeTable(ReportLayout& r) {
-    r.page(PageSize::A4).margins(10).title(QStringLiteral("门诊医生收入明细表"));
-
+    r.page(PageSize::A4).margins(10).title(kChargeTable);
     Band& header = r.band(BandKind::ColumnHeader, 32);
-    header.label(QStringLiteral("cap1"), 0, 2, 190, 9)
-        .caption(QStringLiteral("门诊医生收入明细表"))
-        .font(QStringLiteral("宋体"), kTitlePoints, true)
-        .alignCenter();
-    header.text(QStringLiteral("日期："), 0, 13, 14, 6);
-    header.label(QStringLiteral("djdate"), 14, 13, 70, 6);
-    header.text(QStringLiteral("制表人："), 130, 13, 18, 6);
-    header.label(QStringLiteral("djy"), 148, 13, 42, 6);
-    captionCell(header, QStringLiteral("医生名称"), 0, 22, 30, 9);
-    captionCell(header, QStringLiteral("费用发生科室"), 30, 22, 35, 9);
-    captionCell(header, QStringLiteral("费用发生日期"), 65, 22, 35, 9);
-    captionCell(header, QStringLiteral("费用名称"), 100, 22, 55, 9);
-    captionCell(header, QStringLiteral("费用金额（￥）"), 155, 22, 35, 9);
-
-    Band& detail = r.band(BandKind::Detail, 8);
-    detail.field(QStringLiteral("fydoctor"), 0, 0, 30, 8).frame(Side::All);
-    detail.field(QStringLiteral("fydepa"), 30, 0, 35, 8).frame(Side::All);
-    detail.field(QStringLiteral("fydate"), 65, 0, 35, 8)
-        .mask(QStringLiteral("yyyy-mm-dd"))
-        .frame(Side::All);
-    detail.field(QStringLiteral("fyname"), 100, 0, 55, 8).frame(Side::All);
-    detail.field(QStringLiteral("fyprice"), 155, 0, 35, 8)
-        .mask(kAmountMask)
-        .alignRight()
-        .frame(Side::All);
-
+    titleLine(header, QStringLiteral("cap1"), kChargeTable);
+    periodLine(header, QStringLiteral("日期："), QStringLiteral("djdate"), 0, 13);
+    makerLine(header, QStringLiteral("djy"), 130, 13);
+    captionRow(header, chargeColumns(), 0, 22, 9);
+    detailRow(r.band(BandKind::Detail, 8), chargeColumns(), 0, 8);
     Band& summary = r.band(BandKind::Summary, 10);
     summary.text(QStringLiteral("合计："), 125, 2, 30, 7);
-    summary.expression(QStringLiteral("sum(fyprice)"), 155, 2, 35, 7)
-        .name(QStringLiteral("total"))
-        .mask(kAmountMask)
-        .alignRight();
+    summaryRow(summary, chargeColumns(), 0, 2, 7);
 }
 
 void fillChargeTable(ReportLayout& r, const PrintTexts& t) {
-    const QString title = t.hospitalName + QStringLiteral("门诊医生收入明细表");
-    r.title(title);
-    r.setCaption(QStringLiteral("cap1"), title);
-    r.setCaption(QStringLiteral("djdate"), t.startDay + QStringLiteral("----") + t.endDay);
-    r.setCaption(QStringLiteral("djy"), t.operatorName);
+    fillTitle(r, QStringLiteral("cap1"), t.hospitalName, kChargeTable);
+    fillPeriod(r, QStringLiteral("djdate"), t, QStringLiteral("----"));
+    fillMaker(r, QStringLiteral("djy"), t);
 }
 
 void buildDoctorSummary(ReportLayout& r) {
-    r.customPage(210, 297).margins(10).title(QStringLiteral("医生费用汇总表"));
-
+    r.customPage(210, 297).margins(10).title(kDoctorSummary);
     Band& header = r.band(BandKind::PageHeader, 31);
-    header.label(QStringLiteral("cap2"), 0, 2, 190, 9)
-        .caption(QStringLiteral("医生费用汇总表"))
-        .font(QStringLiteral("宋体"), kTitlePoints, true)
-        .alignCenter();
+    titleLine(header, QStringLiteral("cap2"), kDoctorSummary);
     header.text(QStringLiteral("所属门诊部："), 0, 13, 28, 6);
     header.label(QStringLiteral("depa"), 28, 13, 40, 6);
-    captionCell(header, QStringLiteral("医生名称"), 0, 21, 40, 9);
-    captionCell(header, QStringLiteral("费用发生科室"), 40, 21, 40, 9);
-    captionCell(header, QStringLiteral("该医生收入费用"), 80, 21, 45, 9);
-    captionCell(header, QStringLiteral("费用发生日期："), 125, 21, 65, 9);
-
+    captionRow(header, doctorColumns(), 0, 21, 9);
+    // The period column repeats one label on every line rather than a field.
+    header.text(QStringLiteral("费用发生日期："), 125, 21, 65, 9).frame(Side::All).alignCenter();
     Band& detail = r.band(BandKind::Detail, 8);
-    detail.field(QStringLiteral("fydoctor"), 0, 0, 40, 8).frame(Side::All);
-    detail.field(QStringLiteral("fydepa"), 40, 0, 40, 8).frame(Side::All);
-    detail.field(QStringLiteral("doctorsum"), 80, 0, 45, 8)
-        .name(QStringLiteral("qb_price"))
-        .mask(kAmountMask)
-        .alignRight()
-        .frame(Side::All);
+    detailRow(detail, doctorColumns(), 0, 8);
     detail.label(QStringLiteral("date"), 125, 0, 65, 8).frame(Side::All).alignCenter();
 
     Band& summary = r.band(BandKind::Summary, 18);
     summary.text(QStringLiteral("费用汇总："), 55, 2, 25, 7);
     summary.label(QStringLiteral("fy_sum"), 80, 2, 45, 7).alignRight();
-    summary.text(QStringLiteral("制表人："), 0, 10, 18, 6);
-    summary.label(QStringLiteral("zby"), 18, 10, 60, 6);
+    makerLine(summary, QStringLiteral("zby"), 0, 10);
 }
 
 void fillSummaryTexts(ReportLayout& r, const PrintTexts& t, const QString& rangeTotal) {
     r.setCaption(QStringLiteral("depa"), QStringLiteral("门诊部"));
-    r.setCaption(QStringLiteral("date"), t.startDay + QStringLiteral("-") + t.endDay);
+    fillPeriod(r, QStringLiteral("date"), t, QStringLiteral("-"));
     r.setCaption(QStringLiteral("fy_sum"), QStringLiteral("￥") + rangeTotal);
-    r.setCaption(QStringLiteral("zby"), t.operatorName);
+    fillMaker(r, QStringLiteral("zby"), t);
 }
 
 void fillSummaryTitle(ReportLayout& r, const PrintTexts& t) {
-    const QString title = t.hospitalName + QStringLiteral("医生费用汇总表");
-    r.title(title);
-    r.setCaption(QStringLiteral("cap2"), title);
+    fillTitle(r, QStringLiteral("cap2"), t.hospitalName, kDoctorSummary);
 }
 
 QString rangeTotalText(Database& db, const QString& startDay, const QString& endDay) {

@@ -12,8 +12,8 @@ using namespace report;
 
 namespace {
 
-const QString kAmountMask = QStringLiteral("###,###,##0.00");
-constexpr double kTitlePoints = 14;
+const QString kDetailTable = QStringLiteral("收费统计明细表");
+const QString kSummarySheet = QStringLiteral("收费统计汇总表");
 
 }  // namespace
 
@@ -59,41 +59,39 @@ QString shortDate(const QString& day) {
     return QLocale::system().toString(date, QLocale::ShortFormat);
 }
 
+namespace {
+
+const std::vector<TableColumn>& detailColumns() {
+    static const std::vector<TableColumn> columns{
+        {QStringLiteral("项     目"), QStringLiteral("name"), 50},
+        {QStringLiteral("摘                                要"), {}, 80},  // written by hand
+        {QStringLiteral("金      额"), QStringLiteral("toatl"), 60, kMoneyMask, true,
+         Qt::AlignRight}};
+    return columns;
+}
+
+}  // namespace
+
 void buildDetailTable(ReportLayout& r) {
-    r.page(PageSize::A4).margins(10).title(QStringLiteral("收费统计明细表"));
+    r.page(PageSize::A4).margins(10).title(kDetailTable);
 
     Band& header = r.band(BandKind::ColumnHeader, 34);
-    header.label(QStringLiteral("cap1"), 0, 2, 190, 9)
-        .caption(QStringLiteral("医院收费统计明细表"))
-        .font(QStringLiteral("宋体"), kTitlePoints, true)
-        .alignCenter();
+    titleLine(header, QStringLiteral("cap1"), QStringLiteral("医院") + kDetailTable);
     header.text(QStringLiteral("报告日期："), 10, 14, 22, 6);
     header.label(QStringLiteral("qrbegin"), 32, 14, 24, 6);
     header.text(QStringLiteral("-------"), 56, 14, 14, 6);
     header.label(QStringLiteral("qrend"), 70, 14, 24, 6);
     header.label(QStringLiteral("off"), 110, 14, 80, 6);
-    header.text(QStringLiteral("项     目"), 0, 24, 50, 9).frame(Side::All).alignCenter();
-    header.text(QStringLiteral("摘                                要"), 50, 24, 80, 9)
-        .frame(Side::All)
-        .alignCenter();
-    header.text(QStringLiteral("金      额"), 130, 24, 60, 9).frame(Side::All).alignCenter();
-
-    Band& detail = r.band(BandKind::Detail, 8);
-    detail.field(QStringLiteral("name"), 0, 0, 50, 8).frame(Side::All);
-    detail.rectangle(50, 0, 80, 8);
-    detail.field(QStringLiteral("toatl"), 130, 0, 60, 8)
-        .mask(kAmountMask)
-        .alignRight()
-        .frame(Side::All);
+    captionRow(header, detailColumns(), 0, 24, 9);
+    detailRow(r.band(BandKind::Detail, 8), detailColumns(), 0, 8);
 
     Band& summary = r.band(BandKind::Summary, 22);
     summary.text(QStringLiteral("总合计："), 100, 2, 30, 7);
     summary.expression(QStringLiteral("SUM(ADOQuerytotal.toatl)"), 130, 2, 60, 7)
         .name(QStringLiteral("total"))
-        .mask(kAmountMask)
+        .mask(kMoneyMask)
         .alignRight();
-    summary.text(QStringLiteral("制表："), 0, 12, 14, 6);
-    summary.label(QStringLiteral("qrman"), 14, 12, 50, 6);
+    makerLine(summary, QStringLiteral("qrman"), 0, 12, QStringLiteral("制表："));
     summary.text(QStringLiteral("制表时间："), 100, 12, 22, 6);
     summary.system(SystemData::DateTime, 122, 12, 68, 6);
 
@@ -101,22 +99,17 @@ void buildDetailTable(ReportLayout& r) {
 }
 
 void fillDetailTable(ReportLayout& r, const PrintTexts& t) {
-    const QString title = t.context.hospitalName + QStringLiteral("收费统计明细表");
-    r.title(title);
-    r.setCaption(QStringLiteral("cap1"), title);
+    fillTitle(r, QStringLiteral("cap1"), t.context.hospitalName, kDetailTable);
     r.setCaption(QStringLiteral("qrbegin"), t.context.startDay);
     r.setCaption(QStringLiteral("qrend"), t.context.endDay);
     r.setCaption(QStringLiteral("off"), t.scope.detailLine);
-    r.setCaption(QStringLiteral("qrman"), t.context.operatorName);
+    fillMaker(r, QStringLiteral("qrman"), t.context);
 }
 
 void buildSummarySheet(ReportLayout& r) {
-    r.page(PageSize::A4).margins(10).title(QStringLiteral("收费统计汇总表"));
+    r.page(PageSize::A4).margins(10).title(kSummarySheet);
     Band& title = r.band(BandKind::Title, 90);
-    title.label(QStringLiteral("cap2"), 0, 4, 190, 10)
-        .caption(QStringLiteral("收费统计汇总表"))
-        .font(QStringLiteral("宋体"), kTitlePoints, true)
-        .alignCenter();
+    titleLine(title, QStringLiteral("cap2"), kSummarySheet, 4, 190, 10);
     const std::pair<const char*, const char*> rows[] = {{"统计日期", "print_date"},
                                                         {"统计科室", "tjks"},
                                                         {"统计医生", "tjdoctor"},
@@ -131,9 +124,7 @@ void buildSummarySheet(ReportLayout& r) {
 }
 
 void fillSummarySheet(ReportLayout& r, const PrintTexts& t) {
-    const QString title = t.context.hospitalName + QStringLiteral("收费统计汇总表");
-    r.title(title);
-    r.setCaption(QStringLiteral("cap2"), title);
+    fillTitle(r, QStringLiteral("cap2"), t.context.hospitalName, kSummarySheet);
     r.setCaption(
         QStringLiteral("print_date"),
         shortDate(t.context.startDay) + QStringLiteral("--") + shortDate(t.context.endDay));
