@@ -268,22 +268,34 @@ std::optional<double> shellMs(const QString& program, const QString& path, const
     return median(times);
 }
 
-// The steps of EXPLAIN QUERY PLAN, without the tree drawing, in order.
-QStringList queryPlan(const QString& program, const QString& path, const QString& sql) {
-    const ShellRun run =
-        shell(program, path, QStringLiteral("explain query plan ") + sql + QStringLiteral(";\n"));
+struct ShellPlan {
+    QStringList steps;           // EXPLAIN QUERY PLAN without the tree drawing, in order
+    std::optional<qint64> rows;  // what the shell counts for the same text
+};
+
+// The shell's plan for `sql`, and its row count: a parameter the literal text missed would be
+// NULL in the shell without an error, and show here as a different count.
+ShellPlan queryPlan(const QString& program, const QString& path, const QString& sql) {
+    const ShellRun run = shell(program, path,
+                               QStringLiteral("explain query plan ") + sql +
+                                   QStringLiteral(";\nselect 'rows: ' || count(*) from (") + sql +
+                                   QStringLiteral(");\n"));
     if (!run.ok) {
-        return {QStringLiteral("?")};
+        return {{QStringLiteral("?")}, std::nullopt};
     }
-    QStringList steps;
+    ShellPlan plan;
     for (QString line : run.output.split(u'\n')) {
+        if (line.startsWith(QLatin1String("rows: "))) {
+            plan.rows = line.mid(6).trimmed().toLongLong();
+            continue;
+        }
         line.remove(QRegularExpression(QStringLiteral("^[|`\\- ]+")));
         line = line.trimmed();
         if (!line.isEmpty() && line != QLatin1String("QUERY PLAN")) {
-            steps.append(line);
+            plan.steps.append(line);
         }
     }
-    return steps;
+    return plan;
 }
 
 // Row counts of the database's tables, counted when a plan first scans one.
@@ -360,8 +372,7 @@ QString fullScans(const QStringList& plan, const QString& sql, TableSizes& sizes
         }
         const qint64 rows = sizes.rows(table);
         if (rows > kLargeTable) {
-            flags.append(
-                QStringLiteral("FULL SCAN %1 (%2 rows)").arg(table).arg(rows));
+            flags.append(QStringLiteral("FULL SCAN %1 (%2 rows)").arg(table).arg(rows));
         }
     }
     return flags.join(QStringLiteral(", "));
@@ -403,9 +414,12 @@ Outcome measure(Database& db, const QString& path, const BenchCase& bench, int r
     const QString sql = literalSql(db, bench.statement);
     QString shellError;
     outcome.shellMs = shellMs(program, path, sql, repeat, shellError);
-    const QStringList plan = queryPlan(program, path, sql);
-    outcome.plan = plan.join(QStringLiteral("; "));
-    const QString scans = fullScans(plan, sql, sizes);
+    const ShellPlan plan = queryPlan(program, path, sql);
+    outcome.plan = plan.steps.join(QStringLiteral("; "));
+    QString scans = fullScans(plan.steps, sql, sizes);
+    if (plan.rows && *plan.rows != outcome.rows) {
+        scans += QStringLiteral("  SHELL COUNTS %1 ROWS").arg(*plan.rows);
+    }
     out << QStringLiteral("%1 %2 rows  layer %3 ms  sqlite3 %4  ratio %5  [%6]%7%8\n")
                .arg(bench.name, -36)
                .arg(outcome.rows, 8)
@@ -457,7 +471,7 @@ std::vector<Outcome> run(const QString& path, bool longOnly, const std::optional
     out.flush();
 
     std::vector<Outcome> outcomes;
-    out << "\nscreens' default queries, one month\n"
+    out << "\nscreens' default queries, one month\n";
     out.flush();
     const std::vector<BenchCase> units = unitCases(span);
     if (units.empty()) {
@@ -466,7 +480,7 @@ std::vector<Outcome> run(const QString& path, bool longOnly, const std::optional
     for (const BenchCase& bench : units) {
         outcomes.push_back(measure(db, path, bench, repeat, program, sizes, out));
     }
-    out << "\nday filters and their index forms\n"
+    out << "\nday filters and their index forms\n";
     out.flush();
     for (const BenchCase& bench : caseList(span, longOnly)) {
         outcomes.push_back(measure(db, path, bench, repeat, program, sizes, out));
@@ -484,8 +498,7 @@ void printNotes(const std::vector<Outcome>& outcomes, QTextStream& out) {
             // Only worth a note where the form the screens send still scans the table
             // (a database made before the day-expression indexes existed).
             const bool scans = !plain.plan.contains(QLatin1String("USING INDEX"));
-            if (plain.name == indexed.pairedWith && !plain.failed && indexed.layerMs > 0 &&
-                scans) {
+            if (plain.name == indexed.pairedWith && !plain.failed && indexed.layerMs > 0 && scans) {
                 out << QStringLiteral(
                            "note: %1: the day filter on the converted date scans the "
                            "table; as a direct date range it %2 (%3 ms -> %4 ms, "

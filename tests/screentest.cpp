@@ -40,15 +40,18 @@ ScreenFixture::~ScreenFixture() {
 
 namespace {
 
-// One blank next to a bar is layout; the rest of the cell is its value.
+// Blanks around a cell are layout, so columns can be lined up; a value in double quotes is
+// taken exactly as it stands between them, blanks included.
+// NULL (unquoted) comes back as a null string.
 QString cellValue(QStringView cell) {
-    if (cell.startsWith(u' ')) {
-        cell = cell.mid(1);
+    cell = cell.trimmed();
+    if (cell == u"NULL") {
+        return QString();
     }
-    if (cell.endsWith(u' ')) {
-        cell.chop(1);
+    if (cell.size() >= 2 && cell.startsWith(u'"') && cell.endsWith(u'"')) {
+        cell = cell.mid(1, cell.size() - 2);
     }
-    return cell.toString();
+    return QStringLiteral("") + cell.toString();  // never null, even when empty
 }
 
 // The cells of a line, outer bars and indentation dropped.
@@ -95,7 +98,7 @@ void insertRows(Database& db, const QString& table, const QString& literal) {
         }
         QVariantList values;
         for (const QString& cell : cells) {
-            values << (cell == u"NULL" ? QVariant() : QVariant(cell));
+            values << (cell.isNull() ? QVariant() : QVariant(cell));
         }
         try {
             db.append(table, columns, values);

@@ -39,15 +39,12 @@ class ScreenFixture {
 };
 
 // Rows from a table literal: the first non-blank line names the columns, separated by '|';
-// each further line is a row. Cells are taken exactly as written between the bars except
-// that one blank on each side of a bar is layout (so "| 王建国 |" is "王建国" but
-// "|  王建国  |" keeps one blank each side); a cell reading NULL is a null value. Values are
-// bound, never pasted. Lines starting with "--" are comments.
-//
-// The bars at the ends of a line are optional; the indentation before a line and the blanks
-// after it are layout too, so a value starting or ending in a blank at the edge of a row
-// needs the outer bar. Blank lines are skipped. A row with the wrong number of cells, or a
-// row the database refuses, stops the test run with the line and the reason.
+// each further line is a row. Blanks around a cell are layout, so columns may be lined up; a
+// value in double quotes is taken exactly as it stands between them (" 王建国 " keeps its
+// blanks, "NULL" is the text). A cell reading NULL is a null value. The bars at the ends of a
+// line are optional; blank lines are skipped and lines starting with "--" are comments.
+// Values are bound, never pasted. A row with the wrong number of cells, or a row the
+// database refuses, stops the test run with the line and the reason.
 void insertRows(Database& db, const QString& table, const QString& literal);
 
 // Drives a real dialog by objectName, as an operator would. Anything that needs the focus

@@ -137,17 +137,19 @@ class TestTestKit : public QObject {
 void TestTestKit::insertRowsLandsExactValues_data() {
     QTest::addColumn<QString>("cell");  // as written between two bars
     QTest::addColumn<QVariant>("stored");
-    QTest::newRow("one blank each side is layout") << " 王建国 " << QVariant("王建国");
-    QTest::newRow("a second blank is kept") << "  王建国  " << QVariant(" 王建国 ");
-    QTest::newRow("NULL is null") << " NULL " << QVariant();
-    QTest::newRow("padded NULL is text") << "  NULL  " << QVariant(" NULL ");
+    QTest::newRow("blanks around a cell are layout") << "  王建国     " << QVariant("王建国");
+    QTest::newRow("double quotes keep blanks") << R"( " 王建国 " )" << QVariant(" 王建国 ");
+    QTest::newRow("NULL is null") << "   NULL  " << QVariant();
+    QTest::newRow("quoted NULL is text") << R"( "NULL" )" << QVariant("NULL");
     QTest::newRow("lower-case null is text") << " null " << QVariant("null");
     QTest::newRow("quotes") << " 李四's ' or '1'='1 " << QVariant("李四's ' or '1'='1");
     QTest::newRow("statement text")
         << R"( "a";drop table data_doctor;-- )" << QVariant(R"("a";drop table data_doctor;--)");
+    QTest::newRow("quoted statement text")
+        << R"( ""a";drop table data_doctor;--" )" << QVariant(R"("a";drop table data_doctor;--)");
     QTest::newRow("percent and underscore") << " 100%_x " << QVariant("100%_x");
     QTest::newRow("empty, not null") << "  " << QVariant("");
-    QTest::newRow("a single blank") << "   " << QVariant(" ");
+    QTest::newRow("a single blank") << R"( " " )" << QVariant(" ");
 }
 
 void TestTestKit::insertRowsLandsExactValues() {
