@@ -72,22 +72,6 @@ void Tfrmmz_query_cost_total::FormActivate() {
     ui_.editjzman->setText(Session::current().operatorName);
 }
 
-void Tfrmmz_query_cost_total::selectByCode(QComboBox* list, QLineEdit* codeBox,
-                                           const QString& notFound) {
-    if (codeBox->text().trimmed().isEmpty()) {
-        list->setFocus();
-        return;
-    }
-    const int item = findItemByCode(list, codeBox->text());
-    if (item < 0) {
-        message(notFound, QStringLiteral("系统操作提示："));
-        codeBox->setFocus();
-        return;
-    }
-    list->setCurrentIndex(item);
-    list->setFocus();
-}
-
 void Tfrmmz_query_cost_total::EditdepacodeKeyPress() {
     selectByCode(ui_.comboboxdepa, ui_.Editdepacode, QStringLiteral("没有符合条件的科室数据！"));
 }

@@ -63,7 +63,6 @@ class Tfrmmz_query_cost_total : public QueryScreen {
     costtotal::PrintTexts printTexts();
     void runQuery();
     void refill(const costtotal::Filter& filter);
-    void selectByCode(QComboBox* list, QLineEdit* codeBox, const QString& notFound);
 
     Database& db_;
     const Ui ui_;

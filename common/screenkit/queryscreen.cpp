@@ -1,5 +1,6 @@
 #include "queryscreen.h"
 
+#include "codeentry.h"
 #include "database.h"
 #include "resultgrid.h"
 #include "session.h"
@@ -10,6 +11,7 @@
 #include <QDateTimeEdit>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QStatusBar>
 
@@ -153,6 +155,22 @@ void QueryScreen::colourOnFocus(QWidget* w, const QColor& normal) {
     focusColours_.insert(w, normal);
     paintBase(w, normal);
     w->installEventFilter(this);
+}
+
+bool QueryScreen::selectByCode(QComboBox* list, QLineEdit* codeBox, const QString& notFound) {
+    if (codeBox->text().trimmed().isEmpty()) {
+        list->setFocus();
+        return false;
+    }
+    const int item = findItemByCode(list, codeBox->text());
+    if (item < 0) {
+        message(notFound, QStringLiteral("系统操作提示："));
+        codeBox->setFocus();
+        return false;
+    }
+    list->setCurrentIndex(item);
+    list->setFocus();
+    return true;
 }
 
 void QueryScreen::fillCombo(QComboBox* combo, const QStringList& items) {

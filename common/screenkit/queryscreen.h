@@ -13,6 +13,7 @@
 class QAbstractButton;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QRadioButton;
 class QStatusBar;
 
@@ -69,6 +70,11 @@ class QueryScreen : public QDialog, public ActivatedAgain {
     void bindFilterMode(QRadioButton* mode, QWidget* box);
     // Lime green while focused, `normal` otherwise.
     void colourOnFocus(QWidget* w, const QColor& normal = Qt::white);
+    // Enter in a code box beside its code-name combo: an empty box moves into the list; a
+    // code selects the first item of that code and moves into the list; an unknown code is
+    // refused with `notFound` (titled "系统操作提示：") and the focus stays in the box.
+    // True when an item was selected.
+    bool selectByCode(QComboBox* list, QLineEdit* codeBox, const QString& notFound);
     // Replaces a combo box's items (activation handlers refill without piling up duplicates).
     static void fillCombo(QComboBox* combo, const QStringList& items);
 
