@@ -80,18 +80,20 @@ void prepareReport(Database& db, ReportLayout& layout, By by, const PrintContext
 }
 
 QList<Printout> printouts(By by) {
-    return {{QStringLiteral("QuickRep1"),
-             {QStringLiteral("start"), QStringLiteral("end")},
-             [by](Database& db, const FilterValues& v) {
-                 const PrintContext context = sessionPrintContext(v.value(QStringLiteral("start")),
-                                                                  v.value(QStringLiteral("end")));
-                 auto job = std::make_unique<PrintJob>();
-                 buildReport(job->layout());
-                 const ResultSet& rows =
-                     job->bind(callProcedure(db, by, context.startDay, context.endDay));
-                 prepareReport(db, job->layout(), by, context, rows);
+    return {
+        {QStringLiteral("QuickRep1"), periodFilters(), [by](Database& db, const FilterValues& v) {
+             const PrintContext context = sessionPrintContext(v.value(QStringLiteral("start")),
+                                                              v.value(QStringLiteral("end")));
+             auto job = std::make_unique<PrintJob>();
+             buildReport(job->layout());
+             ResultSet& rows = job->bind(callProcedure(db, by, context.startDay, context.endDay));
+             if (rows.isEmpty()) {
+                 job->refuse(QStringLiteral("时间段内无费用发生!"));
                  return job;
-             }}};
+             }
+             prepareReport(db, job->layout(), by, context, rows);
+             return job;
+         }}};
 }
 
 }  // namespace orbista::feecrosstab

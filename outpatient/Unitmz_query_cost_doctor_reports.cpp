@@ -11,6 +11,7 @@ namespace {
 
 const QString kChargeTable = QStringLiteral("门诊医生收入明细表");
 const QString kDoctorSummary = QStringLiteral("医生费用汇总表");
+const QString kNoCharges = QStringLiteral("没有该医生费用信息！");
 
 const std::vector<TableColumn>& chargeColumns() {
     static const std::vector<TableColumn> columns{
@@ -93,26 +94,30 @@ QString rangeTotalText(Database& db, const QString& startDay, const QString& end
 QList<Printout> printouts() {
     const QString start = QStringLiteral("start");
     const QString end = QStringLiteral("end");
-    return {{QStringLiteral("QuickRep2"),
-             {start, end, QStringLiteral("doctor")},
-             [=](Database& db, const FilterValues& v) {
-                 auto job = std::make_unique<PrintJob>();
-                 buildChargeTable(job->layout());
-                 job->bind(db.query(
-                     charges(v.value(QStringLiteral("doctor")), v.value(start), v.value(end))));
-                 fillChargeTable(job->layout(), sessionPrintContext(v.value(start), v.value(end)));
-                 return job;
-             }},
-            {QStringLiteral("QuickRep1"), {start, end}, [=](Database& db, const FilterValues& v) {
-                 auto job = std::make_unique<PrintJob>();
-                 buildDoctorSummary(job->layout());
-                 job->bind(db.query(summary(v.value(start), v.value(end))));
-                 const PrintTexts texts = sessionPrintContext(v.value(start), v.value(end));
-                 fillSummaryTexts(job->layout(), texts,
-                                  rangeTotalText(db, v.value(start), v.value(end)));
-                 fillSummaryTitle(job->layout(), texts);
-                 return job;
-             }}};
+    return {
+        {QStringLiteral("QuickRep2"),
+         periodFilters() + QList<FilterSpec>{{QStringLiteral("doctor"),
+                                              QStringLiteral("医生姓名；空为全部医生")}},
+         [=](Database& db, const FilterValues& v) {
+             auto job = std::make_unique<PrintJob>();
+             buildChargeTable(job->layout());
+             job->bind(db.query(
+                 charges(v.value(QStringLiteral("doctor")), v.value(start), v.value(end))));
+             fillChargeTable(job->layout(), sessionPrintContext(v.value(start), v.value(end)));
+             return job;
+         }},
+        {QStringLiteral("QuickRep1"), periodFilters(), [=](Database& db, const FilterValues& v) {
+             auto job = std::make_unique<PrintJob>();
+             buildDoctorSummary(job->layout());
+             if (job->bind(db.query(summary(v.value(start), v.value(end)))).isEmpty()) {
+                 job->refuse(kNoCharges);  // the screen offers no print then
+             }
+             const PrintTexts texts = sessionPrintContext(v.value(start), v.value(end));
+             fillSummaryTexts(job->layout(), texts,
+                              rangeTotalText(db, v.value(start), v.value(end)));
+             fillSummaryTitle(job->layout(), texts);
+             return job;
+         }}};
 }
 
 }  // namespace orbista::doctorincome

@@ -158,8 +158,13 @@ Filter filterOf(const FilterValues& v) {
 
 std::unique_ptr<PrintJob> refilledPrint(Database& db, const FilterValues& values, bool detail) {
     const Filter f = filterOf(values);
-    const Refill refill = refillTotals(db, f);
     auto job = std::make_unique<PrintJob>();
+    // As on the screen: no charges listed, no refill and nothing to print.
+    if (db.query(chargeRows(f))->isEmpty()) {
+        job->refuse(QStringLiteral("没有数据"));
+        return job;
+    }
+    const Refill refill = refillTotals(db, f);
     const PrintTexts texts =
         printTexts(db, f, values.value(QStringLiteral("doctorcode")), refill.total);
     if (detail) {
@@ -176,10 +181,17 @@ std::unique_ptr<PrintJob> refilledPrint(Database& db, const FilterValues& values
 }  // namespace
 
 QList<Printout> printouts() {
-    const QStringList filters{QStringLiteral("start"),     QStringLiteral("end"),
-                              QStringLiteral("mode"),      QStringLiteral("cashier"),
-                              QStringLiteral("doctor"),    QStringLiteral("doctorcode"),
-                              QStringLiteral("department")};
+    const QList<FilterSpec> filters =
+        periodFilters() +
+        QList<FilterSpec>{
+            {QStringLiteral("mode"),
+             QStringLiteral(
+                 "统计方式：cashier 收费员, doctor 医生, department 科室, whole 全部科室"),
+             QStringLiteral("department")},
+            {QStringLiteral("cashier"), QStringLiteral("收费员姓名 (jzman)")},
+            {QStringLiteral("doctor"), QStringLiteral("医生姓名，含此文字即可")},
+            {QStringLiteral("doctorcode"), QStringLiteral("医生代码，汇总表印其科室")},
+            {QStringLiteral("department"), QStringLiteral("科室名称；空为全部科室")}};
     return {{QStringLiteral("d"), filters,
              [](Database& db, const FilterValues& v) { return refilledPrint(db, v, true); }},
             {QStringLiteral("s"), filters,

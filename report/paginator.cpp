@@ -343,8 +343,8 @@ class Paginator {
             if (item.frameSides() != Side::None) {
                 placeFrameSides(page, item, rect);
             }
-            page.texts.push_back(
-                {p.textRect.translated(0, y_), std::move(text), p.font, p.alignment});
+            page.texts.push_back({p.textRect.translated(0, y_), std::move(text), p.font,
+                                  p.alignment, item.itemName()});
         }
         y_ += source.height;
     }

@@ -1,5 +1,6 @@
 #include "reportflows.h"
 
+#include "printrecord.h"
 #include "reporterror.h"
 #include "reportlayout.h"
 #include "reportoutput.h"
@@ -16,8 +17,10 @@ void previewReport(QWidget* parent, ReportLayout& report) {
     prompter().preview(parent, session);
 }
 
-void printReport(QWidget*, ReportLayout& report) {
-    printToDefaultPrinter(paginate(report));
+void printReport(QWidget* parent, ReportLayout& report) {
+    const ReportDocument document = paginate(report);
+    printToDefaultPrinter(document);
+    recordPrint(parent, report, document, directPrintOutput());
     report.notifyPrinted();
 }
 

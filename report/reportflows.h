@@ -17,8 +17,9 @@ class ReportLayout;
 // Preview only: printing happens from the preview window. Returns when it closes.
 void previewReport(QWidget* parent, ReportLayout& report);
 
-// Direct print without a preview: the default printer (or ORBISTA_PRINT_TO_PDF), then the
-// after-print notification. Throws ReportError on failure, for the screen's error handling.
+// Direct print without a preview: the default printer (or ORBISTA_PRINT_TO_PDF), the print
+// record, then the after-print notification. Throws ReportError on failure, for the screen's
+// error handling; a print record that cannot be written is only a warning.
 void printReport(QWidget* parent, ReportLayout& report);
 
 // A Yes/No question first ("要打印吗？" titled "打印明细数据"); Yes fills and previews, No does

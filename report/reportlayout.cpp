@@ -265,4 +265,10 @@ void ReportLayout::notifyPrinted() const {
     }
 }
 
+ReportLayout& ReportLayout::setRecordContext(QString screen, QString printout,
+                                             QMap<QString, QString> filters) {
+    recordContext_ = RecordContext{std::move(screen), std::move(printout), std::move(filters)};
+    return *this;
+}
+
 }  // namespace orbista::report

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QFlags>
+#include <QMap>
 #include <QSizeF>
 #include <QString>
 #include <Qt>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace orbista {
@@ -159,6 +161,14 @@ class Band {
     std::vector<std::unique_ptr<ReportItem>> items_;
 };
 
+// What the print record says of a layout when the window printing it cannot tell: the
+// screen, which of its printouts, the filter values.
+struct RecordContext {
+    QString screen;
+    QString printout;
+    QMap<QString, QString> filters;
+};
+
 struct Margins {
     double left = 10, top = 10, right = 10, bottom = 10;
 };
@@ -211,6 +221,12 @@ class ReportLayout {
     ReportLayout& onAfterPrint(std::function<void()> callback);
     const std::function<void()>& afterPrint() const { return afterPrint_; }
     void notifyPrinted() const;
+    // The print record's screen, printout and filters, used instead of the printing window's
+    // class and "printFilters" property and the layout's title; an empty screen or printout
+    // still comes from those.
+    ReportLayout& setRecordContext(QString screen, QString printout,
+                                   QMap<QString, QString> filters);
+    const std::optional<RecordContext>& recordContext() const { return recordContext_; }
 
   private:
     PageSize pageSize_ = PageSize::A4;
@@ -223,6 +239,7 @@ class ReportLayout {
     bool printIfEmpty_ = true;
     int zoom_ = 100;
     std::function<void()> afterPrint_;
+    std::optional<RecordContext> recordContext_;
 };
 
 // Paper size in portrait, millimetres.

@@ -19,6 +19,7 @@ struct PageText {
     QString text;
     int font = 0;  // index into PageStyle::fonts
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    QString item;  // name of the layout item it came from; empty for unnamed items
 };
 
 struct PageLine {

@@ -1,8 +1,11 @@
 #include "reportpreviewsession.h"
 
+#include "printrecord.h"
 #include "reporterror.h"
 #include "reportoutput.h"
 #include "reportpreview.h"
+
+#include <QScopeGuard>
 
 namespace orbista::report {
 
@@ -25,7 +28,18 @@ const ReportDocument& ReportPreviewSession::document() const {
 }
 
 void ReportPreviewSession::showBlocking(QWidget* parent) {
-    ReportPreviewDialog dialog(document(), layout_, parent);
+    const ReportDocument& pages = document();
+    ReportPreviewDialog dialog(pages, layout_, parent);
+    // The window prints by itself, as often as the operator asks, and tells the layout each
+    // time: record every one of those prints while the window is open.
+    const std::function<void()> earlier = layout_.afterPrint();
+    layout_.onAfterPrint([&] {
+        recordPrint(parent, layout_, pages, directPrintOutput(), &dialog);
+        if (earlier) {
+            earlier();
+        }
+    });
+    const auto restore = qScopeGuard([&] { layout_.onAfterPrint(earlier); });
     dialog.exec();
     if (!dialog.printError().isEmpty()) {
         lastError_ = dialog.printError();
@@ -33,7 +47,7 @@ void ReportPreviewSession::showBlocking(QWidget* parent) {
     }
 }
 
-bool ReportPreviewSession::print(QWidget*) {
+bool ReportPreviewSession::print(QWidget* parent) {
     try {
         printToDefaultPrinter(document());
     } catch (const ReportError& e) {
@@ -44,6 +58,7 @@ bool ReportPreviewSession::print(QWidget*) {
         lastError_ = what.isEmpty() ? QStringLiteral("打印失败") : what;
         return false;
     }
+    recordPrint(parent, layout_, document(), directPrintOutput());
     layout_.notifyPrinted();
     return true;
 }

@@ -17,11 +17,13 @@ class ReportPreviewSession : public PreviewSession {
 
     QString title() const override;
     int pageCount() const override;
-    // Opens the preview window and returns when it closes. A print from the window that
-    // failed is thrown as ReportError once the window has closed.
+    // Opens the preview window and returns when it closes. Every print from the window goes
+    // to the print record (orbista-print.log). A print from the window that failed is thrown
+    // as ReportError once the window has closed.
     void showBlocking(QWidget* parent) override;
-    // Prints to the default printer (or ORBISTA_PRINT_TO_PDF); fires the layout's
-    // after-print notification on success; false, with the reason in lastError(), on error.
+    // Prints to the default printer (or ORBISTA_PRINT_TO_PDF); on success appends the print
+    // record (a log that cannot be written is a warning, not a failed print) and fires the
+    // layout's after-print notification; false, with the reason in lastError(), on error.
     bool print(QWidget* parent) override;
 
     const ReportDocument& document() const;

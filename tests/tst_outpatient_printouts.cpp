@@ -28,7 +28,7 @@ void TestOutpatientPrintouts::pageTexts_data() {
     for (const ScreenRecord& record : registeredScreens()) {
         for (const Printout& p : record.printouts) {
             ++printouts;
-            const bool modes = p.filters.contains(QStringLiteral("mode"));
+            const bool modes = p.takes(QStringLiteral("mode"));
             for (const char* mode : {"department", "whole"}) {
                 if (!modes && QByteArray(mode) != "department") {
                     continue;

@@ -38,7 +38,14 @@ class PrintJob {
         return kept;
     }
 
+    // The query found nothing to print: the screen's own message for that. A refused job
+    // prints nothing.
+    void refuse(const QString& message) { refusal_ = message; }
+    bool refused() const { return !refusal_.isEmpty(); }
+    const QString& refusal() const { return refusal_; }
+
   private:
+    QString refusal_;
     report::ReportLayout layout_;
     std::vector<std::unique_ptr<ResultSet>> results_;
 };

@@ -76,6 +76,20 @@ DatePicker* QueryScreen::createDatePicker(const QString& objectName, QTime store
 void QueryScreen::setDatePickers(DatePicker* start, DatePicker* end) {
     start_ = start;
     end_ = end;
+    // What a print from this screen is recorded with: the period its pickers show.
+    const auto keepPrintFilters = [this] {
+        QVariantMap filters{{QStringLiteral("start"), startDay()}};
+        if (end_) {
+            filters.insert(QStringLiteral("end"), endDay());
+        }
+        setProperty("printFilters", filters);
+    };
+    for (DatePicker* picker : {start, end}) {
+        if (picker) {
+            connect(picker, &QDateTimeEdit::dateTimeChanged, this, keepPrintFilters);
+        }
+    }
+    keepPrintFilters();
 }
 
 void QueryScreen::applyDateDefault(DateDefault kind) {

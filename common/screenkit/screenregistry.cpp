@@ -1,5 +1,7 @@
 #include "screenregistry.h"
 
+#include <algorithm>
+
 namespace orbista {
 
 namespace {
@@ -10,6 +12,16 @@ QList<ScreenRecord>& records() {
 }
 
 }  // namespace
+
+QList<FilterSpec> periodFilters() {
+    return {{QStringLiteral("start"), QStringLiteral("起始日期 yyyy-mm-dd")},
+            {QStringLiteral("end"), QStringLiteral("终止日期 yyyy-mm-dd")}};
+}
+
+bool Printout::takes(const QString& filter) const {
+    return std::any_of(filters.begin(), filters.end(),
+                       [&](const FilterSpec& f) { return f.name == filter; });
+}
 
 void registerScreen(ScreenRecord record) {
     for (ScreenRecord& known : records()) {

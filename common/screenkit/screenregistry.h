@@ -16,12 +16,25 @@ namespace orbista {
 // Creates a query screen, owned by `owner`.
 using ScreenFactory = std::function<QDialog*(QWidget* owner)>;
 
+// A filter value a printout reads: its name on the command line, what it means, and the
+// value taken when it is not given.
+struct FilterSpec {
+    QString name;
+    QString meaning;
+    QString defaultValue{};
+};
+// The period every printout takes: "start" and "end", days "yyyy-mm-dd".
+QList<FilterSpec> periodFilters();
+
 // One printout of a screen, filled without any window: the command-line export, the golden
 // page texts and the benchmarks print through it.
 struct Printout {
-    QString name;         // what the screen calls it ("d", "s", "QuickRep1")
-    QStringList filters;  // the filter values it reads ("start", "end", "mode", …)
+    QString name;               // what the screen calls it ("d", "s", "QuickRep1")
+    QList<FilterSpec> filters;  // the filter values it reads: the period first, then its own
+    // Fills the layout; values not given are absent from `filters` (use the defaults).
     std::function<std::unique_ptr<PrintJob>(Database& db, const FilterValues& filters)> fill;
+
+    bool takes(const QString& filter) const;
 };
 
 // Everything the application knows about one screen: its class name, how to create it, the
