@@ -6,6 +6,7 @@
 #include "schema.h"
 #include "storedprocedures.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace orbista::admin {
@@ -15,6 +16,17 @@ namespace {
 constexpr int kDone = 0;
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
+
+struct AddedCommand {
+    QString name;
+    QString usage;
+    Command run;
+};
+
+QList<AddedCommand>& addedCommands() {
+    static QList<AddedCommand> commands;
+    return commands;
+}
 
 void printUsage(QTextStream& err) {
     err << "usage: orbista-admin <command> [options]\n"
@@ -27,6 +39,9 @@ void printUsage(QTextStream& err) {
            "  check                          list the tables, columns and procedures that\n"
            "                                 database lacks; prints \"ok\" when none\n"
         << demoUsage();
+    for (const AddedCommand& c : addedCommands()) {
+        err << c.usage;
+    }
 }
 
 std::optional<Dialect> dialectNamed(const QString& name) {
@@ -151,6 +166,10 @@ int checkSchema(QTextStream& out, QTextStream& err) {
 
 }  // namespace
 
+void addCommand(const QString& name, const QString& usage, Command command) {
+    addedCommands().append({name, usage, std::move(command)});
+}
+
 int run(const QStringList& arguments) {
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -173,6 +192,10 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         code = checkSchema(out, err);
     } else if (command == QLatin1String("demo")) {
         code = runDemo(options, out, err);
+    } else if (auto added = std::find_if(addedCommands().begin(), addedCommands().end(),
+                                         [&](const AddedCommand& c) { return c.name == command; });
+               added != addedCommands().end()) {
+        code = added->run(options, out, err);
     } else {
         printUsage(err);
     }

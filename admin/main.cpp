@@ -1,8 +1,5 @@
-#include "admincommands.h"
-
-#include <QCoreApplication>
+#include "adminmain.h"
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    return orbista::admin::run(QCoreApplication::arguments());
+    return orbista::admin::adminMain(argc, argv);
 }

@@ -101,8 +101,11 @@ QList<Printout> printouts() {
          [=](Database& db, const FilterValues& v) {
              auto job = std::make_unique<PrintJob>();
              buildChargeTable(job->layout());
-             job->bind(db.query(
-                 charges(v.value(QStringLiteral("doctor")), v.value(start), v.value(end))));
+             if (job->bind(db.query(charges(v.value(QStringLiteral("doctor")), v.value(start),
+                                            v.value(end))))
+                     .isEmpty()) {
+                 job->refuse(kNoCharges);
+             }
              fillChargeTable(job->layout(), sessionPrintContext(v.value(start), v.value(end)));
              return job;
          }},

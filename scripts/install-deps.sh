@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-odbc libgl-dev
   libsqlite3-dev sqlite3 unixodbc-dev libsqliteodbc tdsodbc
-  libxlsxwriter-dev fonts-wqy-zenhei poppler-utils libbenchmark-dev clang-format
+  libxlsxwriter-dev fonts-wqy-zenhei poppler-utils unzip libbenchmark-dev clang-format
 )
 # Node.js runs the T-SQL syntax check; a machine that already has node and npm (from any
 # source) keeps them, since Debian's npm conflicts with other Node.js builds.

@@ -2,6 +2,7 @@
 
 #include "database.h"
 #include "datepicker.h"
+#include "printrecord.h"
 #include "resultgrid.h"
 #include "session.h"
 #include "testsupport.h"
@@ -23,6 +24,8 @@ ScreenFixture::ScreenFixture(const QString& hospital, const QString& operatorNam
         qFatal("no temporary folder: %s", qPrintable(dir_.errorString()));
     }
     db_ = freshDatabase(dir_);
+    // Prints made in a test are recorded in its own folder, not beside the test program.
+    report::setPrintLogDirectory(dir_.path());
     Session& s = Session::current();
     s.clear();
     s.hospitalName = hospital;
@@ -32,6 +35,7 @@ ScreenFixture::ScreenFixture(const QString& hospital, const QString& operatorNam
 
 ScreenFixture::~ScreenFixture() {
     Session::current().clear();
+    report::setPrintLogDirectory({});
     // The prompter restores the real dialogs as it goes; the database closes before its
     // folder is removed.
 }
