@@ -89,7 +89,11 @@ Database& Database::shared() {
 Database::Database() : connectionName_(nextConnectionName()) {}
 
 Database::~Database() {
-    close();
+    // The shared connection dies at exit, possibly after Qt's own driver registry: touch Qt
+    // only when a connection is still there.
+    if (added_) {
+        close();
+    }
 }
 
 QSqlDatabase Database::handle() const {
@@ -105,6 +109,7 @@ void Database::openWith(QSqlDatabase db, Dialect dialect, const QString& what) {
         const QString text = errorText(db.lastError());
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(connectionName_);
+        added_ = false;
         throw DbError(QStringLiteral("无法连接数据库 (%1): %2").arg(what, text));
     }
     dialect_ = dialect;
@@ -116,6 +121,7 @@ void Database::openWith(QSqlDatabase db, Dialect dialect, const QString& what) {
 void Database::openSqlite(const QString& path) {
     close();
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
+    added_ = true;
     db.setDatabaseName(path);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
     openWith(db, Dialect::Sqlite, path);
@@ -124,6 +130,7 @@ void Database::openSqlite(const QString& path) {
 void Database::openOdbc(const QString& connectionString, Dialect dialect) {
     close();
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), connectionName_);
+    added_ = true;
     db.setDatabaseName(connectionString);
     // money and decimal come back as exact text, never as double.
     db.setNumericalPrecisionPolicy(QSql::HighPrecision);
@@ -141,6 +148,7 @@ void Database::close() {
         }
         QSqlDatabase::removeDatabase(connectionName_);
     }
+    added_ = false;
 }
 
 void Database::ensureOpen() {

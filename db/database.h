@@ -131,6 +131,7 @@ class Database {
     std::unique_ptr<ResultSet> callSqlServer(ProcedureCall& call);
 
     QString connectionName_;
+    bool added_ = false;  // a Qt connection of ours exists
     Dialect dialect_ = Dialect::Sqlite;
     ResultSet* pendingFetch_ = nullptr;  // a result still streaming rows from the driver
 };
