@@ -27,4 +27,8 @@ QString likeContains(const QString& typed) {
     return u'%' + escapedForLike(typed) + u'%';
 }
 
+QString likeSuffix(const QString& typed) {
+    return u'%' + escapedForLike(typed);
+}
+
 }  // namespace orbista

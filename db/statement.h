@@ -42,5 +42,7 @@ struct Statement {
 QString likePrefix(const QString& typed);
 // The typed text anywhere: "%" + the text matched literally + "%".
 QString likeContains(const QString& typed);
+// The value ends with the typed text: "%" + the text matched literally.
+QString likeSuffix(const QString& typed);
 
 }  // namespace orbista

@@ -2,6 +2,7 @@
 // without any window, against its golden page texts.
 #include "Unitmz_query_cost_total_reports.h"
 #include "golden.h"
+#include "outpatientdeskfixture.h"
 #include "outpatientfixture.h"
 #include "outpatientscreens.h"
 #include "screenregistry.h"
@@ -48,6 +49,7 @@ void TestOutpatientPrintouts::pageTexts() {
     QFETCH(QString, mode);
     test::ScreenFixture world;
     test::insertOutpatientCharges(world.db());
+    test::insertRegistrations(world.db());
     const ScreenRecord* record = findScreen(screen);
     QVERIFY(record);
     const auto p = std::find_if(record->printouts.begin(), record->printouts.end(),
@@ -66,6 +68,18 @@ void TestOutpatientPrintouts::pageTexts() {
                                 QStringLiteral("--") +
                                 costtotal::shortDate(QStringLiteral("2026-03-02"));
     texts.replaceInStrings(shortPeriod, QStringLiteral("<short dates>"));
+    // The prescription charges join the two short dates with "----".
+    texts.replaceInStrings(costtotal::shortDate(QStringLiteral("2026-03-01")) +
+                               QStringLiteral("----") +
+                               costtotal::shortDate(QStringLiteral("2026-03-02")),
+                           QStringLiteral("<short dates>"));
+    // The day of printing, as a layout's system date prints it.
+    const QString today = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    for (QString& text : texts) {
+        if (text == today) {
+            text = QStringLiteral("<printed on>");
+        }
+    }
     ORBISTA_COMPARE_GOLDEN(QStringLiteral("%1_%2_%3").arg(screen, printout, mode), texts);
 }
 

@@ -1,0 +1,30 @@
+#include "recordpanel.h"
+
+#include <QItemSelectionModel>
+#include <QLabel>
+
+namespace orbista {
+
+RecordPanel::RecordPanel(ResultGrid* grid) : QObject(grid), grid_(grid) {
+    connect(grid->resultModel(), &QAbstractItemModel::modelReset, this, [this] { refresh(); });
+    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { refresh(); });
+}
+
+QLabel* RecordPanel::show(QLabel* label, const QString& field, GridColumn::Format format) {
+    shown_.append({label, field, format});
+    return label;
+}
+
+void RecordPanel::refresh() {
+    const ResultSet* rows = grid_->resultModel()->result();
+    const int row = rows ? rows->currentRow() : -1;
+    for (const Shown& s : shown_) {
+        const int column = rows ? rows->columnIndex(s.field) : -1;
+        s.label->setText(row >= 0 && row < rows->fetchedCount() && column >= 0
+                             ? ResultSetModel::display(*rows, row, column, s.format)
+                             : QString());
+    }
+}
+
+}  // namespace orbista
