@@ -8,6 +8,7 @@
 #include <sqlite3.h>
 
 #include <cmath>
+#include <cstring>
 
 namespace orbista {
 
@@ -37,17 +38,34 @@ bool termOf(sqlite3_value* value, Int128& raw, bool& real) {
     }
 }
 
+// SQLite aligns an aggregate's context to 8 bytes only, and a 128-bit integer wants 16: the
+// state is copied in and out rather than used in place. Fresh context memory is all zeros,
+// which reads as an empty sum.
+bool loadSum(sqlite3_context* ctx, int bytes, ExactSum& acc, void** place = nullptr) {
+    void* memory = sqlite3_aggregate_context(ctx, bytes);
+    if (!memory) {
+        return false;
+    }
+    std::memcpy(&acc, memory, sizeof(ExactSum));
+    if (place) {
+        *place = memory;
+    }
+    return true;
+}
+
 void sumStep(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    auto* acc = static_cast<ExactSum*>(sqlite3_aggregate_context(ctx, sizeof(ExactSum)));
-    if (!acc) {
+    ExactSum acc;
+    void* place = nullptr;
+    if (!loadSum(ctx, sizeof(ExactSum), acc, &place)) {
         sqlite3_result_error_nomem(ctx);
         return;
     }
     Int128 raw = 0;
-    if (termOf(argv[0], raw, acc->real)) {
-        acc->raw += raw;
-        acc->any = true;
+    if (termOf(argv[0], raw, acc.real)) {
+        acc.raw += raw;
+        acc.any = true;
     }
+    std::memcpy(place, &acc, sizeof(ExactSum));
 }
 
 void resultOf(sqlite3_context* ctx, const ExactSum& acc) {
@@ -62,17 +80,19 @@ void resultOf(sqlite3_context* ctx, const ExactSum& acc) {
 }
 
 void sumFinal(sqlite3_context* ctx) {
-    auto* acc = static_cast<ExactSum*>(sqlite3_aggregate_context(ctx, 0));
-    if (!acc || !acc->any) {
+    ExactSum acc;
+    if (!loadSum(ctx, 0, acc) || !acc.any) {
         sqlite3_result_null(ctx);
         return;
     }
-    resultOf(ctx, *acc);
+    resultOf(ctx, acc);
 }
 
 void totalFinal(sqlite3_context* ctx) {
-    auto* acc = static_cast<ExactSum*>(sqlite3_aggregate_context(ctx, 0));
-    ExactSum result = acc ? *acc : ExactSum{};
+    ExactSum result;
+    if (!loadSum(ctx, 0, result)) {
+        result = ExactSum{};
+    }
     result.real = true;  // total() is always a float
     resultOf(ctx, result);
 }
