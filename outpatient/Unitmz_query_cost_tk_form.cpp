@@ -19,30 +19,15 @@ namespace {
 // The details of the current refund, each value after its caption.
 QGridLayout* recordPanel(QWidget* parent, ResultGrid* grid) {
     using F = GridColumn::Format;
-    struct Item {
-        const char* caption;
-        const char* field;
-        F format;
-    };
-    const Item items[] = {
-        {"发生日期：", "fydate", F::DateTime}, {"登记员：", "jzman", F::Text},
-        {"单 据 号：", "fycode", F::Text},     {"费用医生：", "fydoctor", F::Text},
-        {"费用名称：", "fyname", F::Text},     {"退款金额：", "fyprice", F::Money},
-        {"退款原因：", "reason", F::Text}};
-    auto* panel = new RecordPanel(grid);
-    auto* layout = new QGridLayout;
-    int cell = 0;
-    for (const Item& item : items) {
-        auto* value = new QLabel(parent);
-        value->setObjectName(QStringLiteral("record_") + QLatin1String(item.field));
-        value->setMinimumWidth(130);
-        layout->addWidget(new QLabel(QString::fromUtf8(item.caption), parent), cell / 4,
-                          (cell % 4) * 2);
-        layout->addWidget(panel->show(value, QLatin1String(item.field), item.format), cell / 4,
-                          (cell % 4) * 2 + 1);
-        ++cell;
-    }
-    return layout;
+    return detailsGrid(parent, grid,
+                       {{"发生日期：", "fydate", F::DateTime},
+                        {"登记员：", "jzman", F::Text},
+                        {"单 据 号：", "fycode", F::Text},
+                        {"费用医生：", "fydoctor", F::Text},
+                        {"费用名称：", "fyname", F::Text},
+                        {"退款金额：", "fyprice", F::Money},
+                        {"退款原因：", "reason", F::Text}},
+                       130);
 }
 
 }  // namespace

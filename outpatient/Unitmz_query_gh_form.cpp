@@ -20,29 +20,16 @@ namespace {
 // The details of the current registration, each value after its caption.
 QGridLayout* recordPanel(QWidget* parent, ResultGrid* grid) {
     using F = GridColumn::Format;
-    struct Item {
-        const char* caption;
-        const char* field;
-        F format;
-    };
-    const Item items[] = {{"挂号时间：", "indate", F::Date}, {"门诊ID号：", "code", F::Text},
-                          {"登 记 员:", "recman", F::Text},  {"患者姓名：", "name", F::Text},
-                          {"挂号科室：", "indepa", F::Text}, {"", "indoctor", F::Text},
-                          {"挂号类型：", "ghtype", F::Text}, {"挂号费用：", "price", F::Money}};
-    auto* panel = new RecordPanel(grid);
-    auto* layout = new QGridLayout;
-    int cell = 0;
-    for (const Item& item : items) {
-        auto* value = new QLabel(parent);
-        value->setObjectName(QStringLiteral("record_") + QLatin1String(item.field));
-        value->setMinimumWidth(110);
-        layout->addWidget(new QLabel(QString::fromUtf8(item.caption), parent), cell / 4,
-                          (cell % 4) * 2);
-        layout->addWidget(panel->show(value, QLatin1String(item.field), item.format), cell / 4,
-                          (cell % 4) * 2 + 1);
-        ++cell;
-    }
-    return layout;
+    return detailsGrid(parent, grid,
+                       {{"挂号时间：", "indate", F::Date},
+                        {"门诊ID号：", "code", F::Text},
+                        {"登 记 员:", "recman", F::Text},
+                        {"患者姓名：", "name", F::Text},
+                        {"挂号科室：", "indepa", F::Text},
+                        {"", "indoctor", F::Text},
+                        {"挂号类型：", "ghtype", F::Text},
+                        {"挂号费用：", "price", F::Money}},
+                       110);
 }
 
 }  // namespace

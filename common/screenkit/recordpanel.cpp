@@ -1,5 +1,7 @@
 #include "recordpanel.h"
 
+#include <QGridLayout>
+
 #include <QItemSelectionModel>
 #include <QLabel>
 
@@ -25,6 +27,24 @@ void RecordPanel::refresh() {
                              ? ResultSetModel::display(*rows, row, column, s.format)
                              : QString());
     }
+}
+
+QGridLayout* detailsGrid(QWidget* parent, ResultGrid* grid, std::initializer_list<DetailItem> items,
+                         int valueWidth, int perRow) {
+    auto* panel = new RecordPanel(grid);
+    auto* layout = new QGridLayout;
+    int cell = 0;
+    for (const DetailItem& item : items) {
+        auto* value = new QLabel(parent);
+        value->setObjectName(QStringLiteral("record_") + QLatin1String(item.field));
+        value->setMinimumWidth(valueWidth);
+        layout->addWidget(new QLabel(QString::fromUtf8(item.caption), parent), cell / perRow,
+                          (cell % perRow) * 2);
+        layout->addWidget(panel->show(value, QLatin1String(item.field), item.format), cell / perRow,
+                          (cell % perRow) * 2 + 1);
+        ++cell;
+    }
+    return layout;
 }
 
 }  // namespace orbista

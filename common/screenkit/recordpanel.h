@@ -3,10 +3,14 @@
 #include "resultgrid.h"
 
 #include <QList>
+
 #include <QObject>
 #include <QString>
+#include <initializer_list>
 
+class QGridLayout;
 class QLabel;
+class QWidget;
 
 namespace orbista {
 
@@ -31,5 +35,17 @@ class RecordPanel : public QObject {
     ResultGrid* grid_;
     QList<Shown> shown_;
 };
+
+// One value of a details grid: its caption, the field it shows and how it is written.
+struct DetailItem {
+    const char* caption;
+    const char* field;
+    GridColumn::Format format = GridColumn::Format::Text;
+};
+
+// The details of `grid`'s current row laid out `perRow` values a row, each after its caption.
+// The value labels are named "record_" + field.
+QGridLayout* detailsGrid(QWidget* parent, ResultGrid* grid, std::initializer_list<DetailItem> items,
+                         int valueWidth, int perRow = 4);
 
 }  // namespace orbista
