@@ -77,9 +77,10 @@ int printSchema(const QStringList& options, QTextStream& out, QTextStream& err) 
 }
 
 // The data-link file's own errors name the file; the administrator fixes it and retries.
-bool openFromUdl(Database& db, QTextStream& err) {
+bool openFromUdl(Database& db, QTextStream& err,
+                 Database::MissingFile missing = Database::MissingFile::Refuse) {
     try {
-        db.openFromUdl();
+        db.openFromUdl({}, missing);
         return true;
     } catch (const DbError& error) {
         err << error.message() << '\n';
@@ -91,7 +92,7 @@ bool openFromUdl(Database& db, QTextStream& err) {
 // exist are left as they are, also when they lack columns (check lists those).
 int initSchema(QTextStream& out, QTextStream& err) {
     Database db;
-    if (!openFromUdl(db, err)) {
+    if (!openFromUdl(db, err, Database::MissingFile::Create)) {
         return kUsage;
     }
     QStringList created;

@@ -80,7 +80,10 @@ class Database {
     // Opens through an ODBC connection string (tests of the QODBC path).
     void openOdbc(const QString& connectionString, Dialect dialect);
     // Opens from a data-link file; `udlPath` empty means "orbista.udl" in the working directory.
-    void openFromUdl(const QString& udlPath = {});
+    // A SQLite file the data link names must exist, unless `missing` is Create (orbista-admin
+    // init makes a new database there).
+    enum class MissingFile { Refuse, Create };
+    void openFromUdl(const QString& udlPath = {}, MissingFile missing = MissingFile::Refuse);
     void close();
     bool isOpen() const;
     // Opens from the data-link file when not open yet; throws DbError on failure.

@@ -1,6 +1,7 @@
 #include "database.h"
 #include "tsqladapter.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -42,6 +43,8 @@ class TestDatabase : public QObject {
   private Q_SLOTS:
     void init();
     void cleanup();
+    void dataLinkToABadFileNamesIt_data();
+    void dataLinkToABadFileNamesIt();
     void adaptsTsqlForms_data();
     void adaptsTsqlForms();
     void adapterLeavesLiteralsAlone();
@@ -371,6 +374,54 @@ void TestDatabase::odbcPathThroughSqliteDriver() {
     auto none = odbc.call(call);
     QCOMPARE(none->columnCount(), 0);
     QCOMPARE(call.value(u"n").toInt(), 3);
+}
+
+// A data link naming a SQLite file that is missing, or is not a database, is refused with a
+// message naming the file; nothing is created; the next access tries again.
+void TestDatabase::dataLinkToABadFileNamesIt_data() {
+    QTest::addColumn<QByteArray>("content");  // empty: no file at all
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing") << QByteArray() << QStringLiteral("数据库文件不存在：");
+    QTest::newRow("not a database")
+        << QByteArray("this is a spreadsheet, not a database\n").repeated(200)
+        << QStringLiteral("file is not a database");
+}
+
+void TestDatabase::dataLinkToABadFileNamesIt() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("hospital.db"));
+    if (!content.isEmpty()) {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    QFile udl(dir.filePath(QStringLiteral("orbista.udl")));
+    QVERIFY(udl.open(QIODevice::WriteOnly));
+    udl.write("[oledb]\nProvider=SQLite;Data Source=hospital.db\n");
+    udl.close();
+
+    Database db;
+    try {
+        db.openFromUdl(udl.fileName());
+        QFAIL("opened");
+    } catch (const DbError& e) {
+        QVERIFY2(e.message().contains(message), qPrintable(e.message()));
+        QVERIFY2(e.message().contains(file), qPrintable(e.message()));
+    }
+    QVERIFY(!db.isOpen());
+    QCOMPARE(QFile::exists(file), !content.isEmpty());  // nothing created
+
+    // Once a real database is there, the next access opens it.
+    QFile::remove(file);
+    {
+        Database maker;
+        maker.openSqlite(file);
+        maker.execute(QStringLiteral("create table t (x int)"));
+    }
+    db.openFromUdl(udl.fileName());
+    QVERIFY(db.isOpen());
 }
 
 QTEST_GUILESS_MAIN(TestDatabase)
